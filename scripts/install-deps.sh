@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the controller needs to build and test, when
+# any is missing.
+set -euo pipefail
+
+packages=(
+  cmake g++ qt6-base-dev qt6-websockets-dev libsdl2-dev libgl1-mesa-dev
+  xvfb xauth x11-xserver-utils xdotool imagemagick iputils-ping python3-websockets
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

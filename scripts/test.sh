@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test. With
+# QUORVELBOT_FUZZ_SECONDS set and clang present, the dispatcher fuzzer runs
+# for that many seconds afterwards.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/install-deps.sh
+./scripts/build.sh
+(cd build && ctest --output-on-failure -j"$(nproc)")
+
+seconds=${QUORVELBOT_FUZZ_SECONDS:-0}
+if [ "$seconds" -gt 0 ] && command -v clang++ >/dev/null; then
+  ./scripts/fuzz.sh "$seconds"
+fi

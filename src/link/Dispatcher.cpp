@@ -1,0 +1,260 @@
+// The one entry for messages from the robot, on every path: sign-in answers,
+// refusals, the session end, administration answers and the cloud service's
+// progress lines. A field that is missing or not a number raises a LinkError
+// that ends the message's handling where it is; the delivering path drops it.
+#include "ui/TForm2.h"
+
+#include "link/Fields.h"
+#include "link/LinkError.h"
+#include "link/MessageKind.h"
+#include "link/Numbers.h"
+#include "link/Stamps.h"
+#include "platform/Clock.h"
+#include "platform/KeyStrokes.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Pause.h"
+#include "platform/SkypeClient.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+constexpr int MaxLoginResends = 3;
+constexpr qint64 ResendSpacingMs = 100;
+constexpr int KeyGroupPauseMs = 100;
+constexpr int GoodbyePauseMs = 500;
+
+} // namespace
+
+void TForm2::processIncomingData(const QString &text)
+{
+    // Any message at all proves the link alive.
+    if (commandTimeOutTimer->isActive())
+        commandTimeOutTimer->start();
+
+    const MessageKind kind = classifyMessage(text);
+    switch (kind) {
+    case MessageKind::AdminChannel:
+        linkState.adminChannelReply = text.mid(13);
+        commandTimeOutTimer->stop();
+        break;
+    case MessageKind::UserPasswordError:
+        Timer3->stop();
+        SignIn->setText(QStringLiteral("Sign In"));
+        statusBarDisplay(QStringLiteral("Username/Password Error"), true);
+        showBox({QStringLiteral("Username/Password Error"), QStringLiteral("Login Error"), BoxIcon::Warning});
+        restart();
+        break;
+    case MessageKind::LowBatteryCallEnd:
+        showBox({QStringLiteral("Call ended because low battery was detected at QuorvelBot"), QStringLiteral("Error"),
+                 BoxIcon::Warning});
+        restart();
+        break;
+    case MessageKind::Busy:
+        Timer3->stop();
+        restart();
+        SignIn->setEnabled(true);
+        statusBarDisplay(QStringLiteral("Busy - Try Again Later"), true);
+        commandTimeOutTimer->stop();
+        break;
+    case MessageKind::SessionEnd:
+        DisconnectClick();
+        break;
+    case MessageKind::BoardSerialNumber:
+    case MessageKind::WifiRadioCount:
+        // A robot that has just (re)started announces itself: log in again if
+        // the login is still unanswered.
+        loginResendStep();
+        robotFact(kind, text);
+        break;
+    case MessageKind::RobotSerialNumber:
+    case MessageKind::HeadType:
+        robotFact(kind, text);
+        break;
+    case MessageKind::LoginAnswer:
+        loginAnswer(text);
+        break;
+    case MessageKind::PasswordAnswer:
+        passwordAnswer(text);
+        break;
+    case MessageKind::CallFailed:
+        linkState.sessionOpen = false;
+        restart();
+        statusBarDisplay(QStringLiteral("Call Failed"), true);
+        break;
+    case MessageKind::WifiAck:
+        wifiSwitchAcknowledged();
+        break;
+    case MessageKind::UserList:
+        linkState.userListText = text;
+        break;
+    case MessageKind::UserListAck:
+        statusBarDisplay(QStringLiteral("Remote Setting Updated"), true);
+        break;
+    case MessageKind::ControllerMismatch:
+        showBox({QStringLiteral("Current QuorvelBot Controller version not compatible with Robot Application\r\n"
+                                "Upgrade to the latest version"),
+                 QStringLiteral("Error")});
+        Timer3->stop();
+        restart();
+        break;
+    case MessageKind::DriveAlert:
+        driveAlert(text);
+        break;
+    case MessageKind::CloudConnected:
+        statusBarDisplay(QStringLiteral("Looking for ") + selectedContact().description + QStringLiteral(" via QCS"),
+                         false);
+        sendData(getLoginString(linkState.loginType), 0);
+        if (!Timer3->isActive())
+            Timer3->start();
+        commandTimeOutTimer->stop();
+        break;
+    case MessageKind::CloudTrying:
+        statusBarDisplay(QStringLiteral("Connecting to QCS"), false);
+        commandTimeOutTimer->stop();
+        break;
+    case MessageKind::CloudEnded:
+        showBox({QStringLiteral("Connection to QuorvelBot Communications Service failed/ended with Error Code ")
+                     + textAfterColon(text),
+                 QStringLiteral("Warning"), BoxIcon::Warning});
+        break;
+    case MessageKind::PingEcho:
+    case MessageKind::Proximity:
+    case MessageKind::Battery:
+    case MessageKind::Wireless:
+    case MessageKind::NetworkScan:
+    case MessageKind::LaserPresent:
+    case MessageKind::IgnoredB:
+    case MessageKind::Trs:
+    case MessageKind::Unknown:
+        break;
+    }
+}
+
+void TForm2::loginResendStep()
+{
+    LinkState &s = linkState;
+    if (!s.loginRequested || s.sessionOpen || s.loginResendCount >= MaxLoginResends)
+        return;
+    const qint64 stamp = millisecondStamp(platform.clock->localMsecs()).toLongLong();
+    if (!s.lastResendStamp.isEmpty() && stamp - s.lastResendStamp.toLongLong() <= ResendSpacingMs)
+        return;
+    statusBarLabel->setText(QStringLiteral("Resending ..."));
+    Timer3->stop();
+    if (!s.pathWebRtc) {
+        sendData(QStringLiteral("Z"), 0);
+        platform.pause->pause(GoodbyePauseMs);
+    }
+    Timer3->start();
+    sendData(getLoginString(s.loginType), 0);
+    ++s.loginResendCount;
+    s.lastResendStamp = millisecondStamp(platform.clock->localMsecs());
+}
+
+void TForm2::loginAnswer(const QString &text)
+{
+    LinkState &s = linkState;
+    if (!s.loginRequested)
+        return;
+    const Fields fields = splitFields(text, u':');
+    s.isAdmin = fields.at(1).startsWith(u'1');
+    s.maxSpeed = readDecimal(fields.at(2));
+    fields.at(3); // present in every answer, without meaning here
+    Timer3->stop();
+
+    const Fields memories = splitFields(selectedContact().cameraMemoryText, u':');
+    for (int slot = 0; slot < int(cameraMemories.size()); ++slot) {
+        cameraMemories[slot].tilt = readDecimal(memories.at(2 * slot));
+        cameraMemories[slot].pan = readDecimal(memories.at(2 * slot + 1));
+    }
+    if (settings.Alwaysontop)
+        stayOnTop(true);
+
+    s.robotModel = fields.at(4);
+    s.robotGeneration = fields.count() >= 7 ? fields.at(6) : QStringLiteral("0");
+    s.laserPresent = s.panPresent = s.pan360 = s.multiRadioPresent = s.headlightsPresent = false;
+    s.headlightLevel = 0;
+    wifipanel->hide();
+    Panel2->hide();
+    if (fields.count() >= 6) {
+        s.accessoryFlagsKnown = true;
+        const unsigned flags = readHex(fields.at(5));
+        s.panPresent = flags & 0x40;
+        s.pan360 = flags & 0x20;
+        s.multiRadioPresent = flags & 0x10;
+        s.headlightsPresent = (flags & 0x08) && !s.robotModel.startsWith(u'T');
+    }
+    s.panPresent = true; // the pan control is offered after every login
+
+    if (selectedContact().conferencingPeer != QLatin1String("Other"))
+        checkOrPlaceCall();
+    callAnswered();
+    s.sessionOpen = true;
+}
+
+void TForm2::checkOrPlaceCall()
+{
+    if (!skypeSession) {
+        try {
+            skypeSession = platform.skype->create();
+        } catch (...) {
+            // tried again on the next login answer
+        }
+    }
+    try {
+        const QString peer = selectedContact().conferencingPeer;
+        if (!skypeSession)
+            throw LinkError(QStringLiteral("The conferencing client could not be reached"));
+        const bool callUp = skypeSession->activeCallCount() >= 1
+                            && skypeSession->activeCallStatus(1) == SkypeClient::CallInProgress
+                            && skypeSession->activeCallPartner(1).compare(peer, Qt::CaseInsensitive) == 0;
+        if (callUp || linkState.sessionOpen)
+            return;
+        try {
+            placeCall(peer);
+            statusBarDisplay(QStringLiteral("Waiting for call to establish"), false);
+        } catch (...) {
+            // the call is placed by driving the client's window; nothing to check
+        }
+    } catch (const std::exception &error) {
+        showMessage(QStringLiteral("Cannot place a call because of a problem in place call\r\n") + errorText(error));
+    }
+}
+
+void TForm2::placeCall(const QString &peer)
+{
+    skypeSession->focus();
+    skypeSession->openMessageDialog(peer, QString());
+    skypeSession->focus();
+    // Alt+A, V then Alt+A, C: the client's own shortcuts for a video call.
+    const auto group = [this](std::initializer_list<std::pair<int, bool>> keys) {
+        platform.pause->pause(KeyGroupPauseMs);
+        for (const auto &[key, down] : keys)
+            platform.keys->key(key, down);
+    };
+    for (const int second : {KeyStrokes::KeyV, KeyStrokes::KeyC}) {
+        group({{KeyStrokes::Alt, true}});
+        group({{KeyStrokes::KeyA, true}, {KeyStrokes::KeyA, false}});
+        group({{second, true}, {second, false}});
+        group({{KeyStrokes::Alt, false}});
+    }
+}
+
+void TForm2::passwordAnswer(const QString &text)
+{
+    const QChar verdict = text.size() >= 5 ? text[4] : QChar();
+    if (verdict == u'1') {
+        statusBarDisplay(QStringLiteral("Password updated"), true);
+        // the old password must not stay in the robot list
+        contactList.rememberMe = false;
+        PassWord->clear();
+        reloadBotFile(-1);
+        contactList.rememberMe = CheckBox1->isChecked();
+    } else if (verdict == u'0') {
+        statusBarDisplay(QStringLiteral("Current password incorrect. Password not updated."), true);
+    }
+}

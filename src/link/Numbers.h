@@ -1,0 +1,13 @@
+#pragma once
+#include <QString>
+
+// Strict readers for the numbers in robot messages and files: a text that is
+// not a number of the kind raises a LinkError.
+
+// Optional sign and decimal digits only, within 32 bits.
+int readDecimal(const QString &text);
+// Hexadecimal digits 0-9, A-F, a-f, no prefix, within 32 bits.
+unsigned readHex(const QString &text);
+
+// Rounds to the nearest integer, ties to even.
+int roundToEven(double value);

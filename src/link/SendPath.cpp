@@ -1,0 +1,56 @@
+// The one exit for commands to the robot: picks the session's path and frames
+// the text for it.
+#include "ui/TForm2.h"
+
+#include "link/Framing.h"
+#include "link/LinkError.h"
+#include "link/RobotTransport.h"
+#include "platform/Clock.h"
+
+void TForm2::sendData(const QString &text, int checkCall)
+{
+    Q_UNUSED(checkCall) // administrative commands pass 1; the path treats them alike
+    if (linkState.pathCloud)
+        sendViaQuorvelCloud(text);
+    else if (linkState.pathSocket)
+        sendViaSocketConn(text);
+    else if (linkState.pathWebRtc)
+        sendViaWebRTC(text);
+    // with no path a command is dropped without notice
+}
+
+void TForm2::sendViaQuorvelCloud(const QString &text)
+{
+    // A cloud send never troubles its caller: a companion that is not there
+    // simply loses the message.
+    try {
+        cloudTransport->writeText(cloudFrame(linkState.cloudSessionId, text));
+    } catch (...) {
+    }
+}
+
+void TForm2::sendViaSocketConn(const QString &text)
+{
+    try {
+        const QString framed = socketFrame(platform.clock->localMsecs(), text);
+        if (socketTransport->isReady())
+            socketTransport->writeText(framed);
+    } catch (const std::exception &error) {
+        writelogfile(errorText(error));
+    }
+}
+
+void TForm2::sendViaWebRTC(const QString &text)
+{
+    // Errors reach the caller, which shows or logs its own failure text.
+    if (webRtcTransport->isReady())
+        webRtcTransport->writeText(text);
+}
+
+void TForm2::useTransports(std::unique_ptr<RobotTransport> cloud, std::unique_ptr<RobotTransport> socket,
+                           std::unique_ptr<RobotTransport> webRtc)
+{
+    cloudTransport = std::move(cloud);
+    socketTransport = std::move(socket);
+    webRtcTransport = std::move(webRtc);
+}

@@ -1,0 +1,84 @@
+// Taking a session down: the restart every failure ends in, and the orderly
+// end of a running session.
+#include "ui/TForm2.h"
+
+#include "link/LinkError.h"
+#include "paths/WebRtcServerTransport.h"
+#include "platform/KeyStrokes.h"
+#include "platform/Pause.h"
+#include "platform/Shell.h"
+#include "platform/SkypeClient.h"
+
+#include <QDir>
+#include <QHostAddress>
+#include <QPushButton>
+#include <QTimer>
+#include <QWebSocket>
+#include <QWebSocketServer>
+
+namespace {
+constexpr int KeyPauseMs = 100;
+constexpr int GoodbyePauseMs = 500;
+} // namespace
+
+void TForm2::restart()
+{
+    LinkState &s = linkState;
+    s.sessionOpen = false;
+    s.loginRequested = false;
+    try {
+        if (s.pathCloud) {
+            platform.shell->open(QDir::current().filePath(QStringLiteral("kill8817")), QStringLiteral("nil"));
+        } else if (s.pathSocket) {
+            webSocketClient->close();
+        } else if (s.pathWebRtc) {
+            // the server keeps listening for the next session
+            if (!webSocketServer->isListening())
+                webSocketServer->listen(QHostAddress::LocalHost, WebRtcServerTransport::CompanionPort);
+        }
+    } catch (...) {
+    }
+    SignIn->setText(QStringLiteral("Sign In"));
+    SignIn->setEnabled(true);
+    s.pathCloud = s.pathSocket = s.pathWebRtc = false;
+}
+
+void TForm2::DisconnectClick()
+{
+    linkState.sessionOpen = false;
+    Timer1->stop();
+    commandTimeOutTimer->stop();
+    try {
+        if (selectedContact().conferencingPeer != QLatin1String("Other")) {
+            // Alt+A, N: the conferencing client's shortcut to hang up
+            if (!skypeSession)
+                throw LinkError(QStringLiteral("The conferencing client could not be reached"));
+            skypeSession->focus();
+            platform.pause->pause(KeyPauseMs);
+            platform.keys->key(KeyStrokes::Alt, true);
+            platform.pause->pause(KeyPauseMs);
+            platform.keys->key(KeyStrokes::KeyA, true);
+            platform.keys->key(KeyStrokes::KeyA, false);
+            platform.pause->pause(KeyPauseMs);
+            platform.keys->key(KeyStrokes::KeyN, true);
+            platform.keys->key(KeyStrokes::KeyN, false);
+            platform.pause->pause(KeyPauseMs);
+            platform.keys->key(KeyStrokes::Alt, false);
+        }
+    } catch (...) {
+        writelogfile(QStringLiteral("Error in end call in disconnectclick"));
+    }
+    try {
+        sendData(QStringLiteral("Z"), 0);
+        platform.pause->pause(GoodbyePauseMs);
+    } catch (...) {
+        writelogfile(QStringLiteral("Error in Disconnect sending Z"));
+    }
+    restart();
+    centreOnScreen();
+    linkState.inSession = false;
+    disableDriveView();
+    Timer3->stop();
+    statusBarDisplay(QStringLiteral("Ready"), false);
+    linkState.accessoryFlagsKnown = linkState.laserPresent = linkState.panPresent = false;
+}

@@ -1,0 +1,41 @@
+#include "paths/WebRtcServerTransport.h"
+
+#include "link/LinkError.h"
+
+#include <QWebSocket>
+#include <QWebSocketServer>
+
+WebRtcServerTransport::WebRtcServerTransport(QWebSocketServer &server) : server(server)
+{
+    connect(&server, &QWebSocketServer::newConnection, this, &WebRtcServerTransport::takeConnections);
+}
+
+void WebRtcServerTransport::takeConnections()
+{
+    while (QWebSocket *socket = server.nextPendingConnection()) {
+        socket->setParent(this);
+        connections.append(socket);
+        connect(socket, &QWebSocket::disconnected, this, [this, socket] {
+            connections.removeOne(socket);
+            socket->deleteLater();
+        });
+    }
+}
+
+bool WebRtcServerTransport::isReady() const
+{
+    return server.isListening();
+}
+
+void WebRtcServerTransport::writeText(const QString &text)
+{
+    QWebSocket *first = firstConnection();
+    if (!first)
+        throw LinkError(QStringLiteral("List index out of bounds (0)"));
+    first->sendTextMessage(text);
+}
+
+QWebSocket *WebRtcServerTransport::firstConnection() const
+{
+    return connections.isEmpty() ? nullptr : connections.first();
+}

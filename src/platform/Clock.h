@@ -1,0 +1,15 @@
+#pragma once
+#include <QtGlobal>
+
+// The robot link stamps everything with local wall-clock time: milliseconds
+// since 1970-01-01 00:00:00 of the local clock (not UTC).
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual qint64 localMsecs() const = 0;
+};
+
+class SystemClock : public Clock {
+public:
+    qint64 localMsecs() const override;
+};

@@ -1,0 +1,22 @@
+#pragma once
+#include "platform/Clock.h"
+#include "platform/KeyStrokes.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Pause.h"
+#include "platform/Platform.h"
+#include "platform/Shell.h"
+#include "platform/SkypeClient.h"
+
+// The real services of this platform.
+class SystemPlatform {
+public:
+    Platform platform() { return {&clock, &pause, &boxes, &shell, &skype, &keys}; }
+
+private:
+    SystemClock clock;
+    ThreadPause pause;
+    WidgetMessageBoxes boxes;
+    ProcessShell shell;
+    AbsentSkypeAutomation skype;
+    NoKeyStrokes keys;
+};

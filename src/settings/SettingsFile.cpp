@@ -1,0 +1,96 @@
+#include "settings/SettingsFile.h"
+
+#include "link/LinkError.h"
+#include "link/Numbers.h"
+#include "platform/AnsiText.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace {
+
+void setFlag(bool &field, const QString &value) { field = value == u"TRUE"; }
+
+// A value that is not a decimal number leaves the option as it was, so a
+// mistyped line cannot zero the drive time-out or the acceleration.
+void setNumber(int &field, const QString &value)
+{
+    try {
+        field = readDecimal(value);
+    } catch (const LinkError &) {
+    }
+}
+
+void setOption(ControllerSettings &s, const QString &key, const QString &value)
+{
+    if (key == u"Logging")
+        setFlag(s.Logging, value);
+    else if (key == u"Alwaysontop")
+        setFlag(s.Alwaysontop, value);
+    else if (key == u"speedToMute")
+        setNumber(s.speedToMute, value);
+    else if (key == u"padSensitivity")
+        setNumber(s.padSensitivity, value);
+    else if (key == u"pointNDrive")
+        setFlag(s.pointNDrive, value);
+    else if (key == u"autoAnswer")
+        setFlag(s.autoAnswer, value);
+    else if (key == u"checkForUpdates")
+        setFlag(s.checkForUpdates, value);
+    else if (key == u"autoCenter")
+        setFlag(s.autoCenter, value);
+    else if (key == u"driveTimeOut")
+        setNumber(s.driveTimeOut, value);
+    else if (key == u"accelSetting")
+        setNumber(s.accelSetting, value);
+}
+
+QString flagText(bool value) { return value ? QStringLiteral("TRUE") : QStringLiteral("FALSE"); }
+
+} // namespace
+
+SettingsFileContents readSettingsFile(const QByteArray &bytes, const ControllerSettings &previous,
+                                      const QString &previousLoggingText)
+{
+    SettingsFileContents contents{previous, previousLoggingText, {}};
+    bool firstEntry = true;
+    int lineNumber = 0;
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    for (const QString &line : fromAnsi(bytes).split(lineEnd)) {
+        if (line.size() < 2)
+            continue;
+        ++lineNumber;
+        if (line.startsWith(u'#'))
+            continue;
+        const qsizetype colon = line.indexOf(u':');
+        if (colon < 0) {
+            contents.badLines.append(lineNumber);
+            continue;
+        }
+        const QString value = line.mid(colon + 1);
+        if (firstEntry)
+            contents.loggingText = value;
+        firstEntry = false;
+        // However many entries there are, each sets its option; of their
+        // texts only the first one's is ever written back.
+        setOption(contents.settings, line.left(colon), value);
+    }
+    return contents;
+}
+
+QByteArray writeSettingsFile(const ControllerSettings &s, const QString &loggingText)
+{
+    const QStringList lines{
+        QStringLiteral("Logging:") + loggingText,
+        QStringLiteral("Alwaysontop:") + flagText(s.Alwaysontop),
+        QStringLiteral("speedToMute:") + QString::number(s.speedToMute),
+        QStringLiteral("padSensitivity:") + QString::number(s.padSensitivity),
+        QStringLiteral("pointNDrive:") + flagText(s.pointNDrive),
+        QStringLiteral("autoAnswer:") + flagText(s.autoAnswer),
+        QStringLiteral("checkForUpdates:") + flagText(s.checkForUpdates),
+        QStringLiteral("autoCenter:") + flagText(s.autoCenter),
+        QStringLiteral("driveTimeOut:") + QString::number(s.driveTimeOut),
+        QStringLiteral("accelSetting:") + QString::number(s.accelSetting),
+    };
+    return toAnsi(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+}

@@ -1,0 +1,545 @@
+#include "FormFixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// A path hands every message to the dispatcher and drops its errors.
+void deliver(FormFixture &f, const QString &message)
+{
+    try {
+        f.form->processIncomingData(message);
+    } catch (const LinkError &) {
+    }
+}
+
+// A sign-in over the direct socket, waiting for the login answer.
+void signingIn(FormFixture &f, const QString &peer = QStringLiteral("Other"),
+               const QString &memories = QStringLiteral("45:45:45:45:45:45"))
+{
+    f.selectRobot(peer, memories);
+    f.form->linkState.pathSocket = true;
+    f.form->linkState.loginRequested = true;
+    f.form->linkState.pathAttempt = 0;
+    f.form->settings.accelSetting = 7;
+    f.form->SignIn->setEnabled(false);
+    f.form->Timer3->start(6000);
+}
+
+QStringList keyGroup(std::initializer_list<const char *> keys)
+{
+    QStringList group{QStringLiteral("pause 100")};
+    for (const char *key : keys)
+        group << QString::fromLatin1(key);
+    return group;
+}
+
+} // namespace
+
+class DispatcherTest : public QObject {
+    Q_OBJECT
+private slots:
+    void loginAnswer_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("isAdmin");
+        QTest::addColumn<int>("maxSpeed");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("generation");
+        QTest::addColumn<bool>("flagsKnown");
+        QTest::addColumn<bool>("pan360");
+        QTest::addColumn<bool>("multiRadio");
+        QTest::addColumn<bool>("headlights");
+        QTest::newRow("five fields") << "AUTH:1:80:TRUE:T2" << true << 80 << "T2" << "0" << false << false << false
+                                     << false;
+        QTest::newRow("all flags") << "AUTH:0:100:FALSE:M3:7C:1" << false << 100 << "M3" << "1" << true << true << true
+                                   << true;
+        QTest::newRow("table-top has no headlights")
+            << "AUTH:0:100:FALSE:T3:7C:1" << false << 100 << "T3" << "1" << true << true << true << false;
+        QTest::newRow("no flags set") << "AUTH:10:50:x:M1:00" << true << 50 << "M1" << "0" << true << false << false
+                                      << false;
+        QTest::newRow("lower-case hex") << "AUTH:0:30:x:M1:08" << false << 30 << "M1" << "0" << true << false << false
+                                        << true;
+    }
+    void loginAnswer()
+    {
+        FormFixture f;
+        signingIn(f);
+        f.form->linkState.laserPresent = true;
+        f.form->linkState.headlightLevel = 2;
+        QFETCH(QString, answer);
+        f.form->processIncomingData(answer);
+
+        const LinkState &s = f.form->linkState;
+        QTEST(s.isAdmin, "isAdmin");
+        QTEST(s.maxSpeed, "maxSpeed");
+        QTEST(s.robotModel, "model");
+        QTEST(s.robotGeneration, "generation");
+        QTEST(s.accessoryFlagsKnown, "flagsKnown");
+        QVERIFY(s.panPresent); // offered after every login
+        QTEST(s.pan360, "pan360");
+        QTEST(s.multiRadioPresent, "multiRadio");
+        QTEST(s.headlightsPresent, "headlights");
+        QVERIFY(!s.laserPresent);
+        QCOMPARE(s.headlightLevel, 0);
+
+        // the session has started
+        QVERIFY(s.sessionOpen);
+        QVERIFY(s.inSession);
+        QVERIFY(f.form->driveViewShown);
+        QVERIFY(!f.form->Timer3->isActive());
+        QVERIFY(f.form->commandTimeOutTimer->isActive());
+        QCOMPARE(f.socket->written.size(), 1);
+        QVERIFY(f.socket->written[0].endsWith(":XE070000"));
+        QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("Logged in via Direct Socket"));
+    }
+
+    void loginAnswerNeedsAPendingLogin()
+    {
+        FormFixture f;
+        signingIn(f);
+        f.form->linkState.loginRequested = false;
+        f.form->processIncomingData(QStringLiteral("AUTH:1:80:TRUE:T2"));
+        QVERIFY(!f.form->linkState.isAdmin);
+        QCOMPARE(f.form->linkState.maxSpeed, 100);
+        QVERIFY(!f.form->linkState.sessionOpen);
+        QVERIFY(f.form->Timer3->isActive());
+        QVERIFY(f.sent().isEmpty());
+    }
+
+    void loginAnswerStopsAtABadField_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("memories");
+        QTest::addColumn<int>("maxSpeed");
+        QTest::addColumn<bool>("watchdogRunning");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<bool>("flagsKnown");
+        const QString good = QStringLiteral("45:45:45:45:45:45");
+        QTest::newRow("no field 3") << "AUTH:1:80" << good << 80 << true << "" << false;
+        QTest::newRow("speed not a number") << "AUTH:1:fast:x:M3" << good << 100 << true << "" << false;
+        QTest::newRow("short camera memories") << "AUTH:1:80:x:M3" << "45:45:45" << 80 << false << "" << false;
+        QTest::newRow("no model") << "AUTH:1:80:x" << good << 80 << false << "" << false;
+        QTest::newRow("flags not hex") << "AUTH:1:80:x:M3:ZZ" << good << 80 << false << "M3" << true;
+    }
+    void loginAnswerStopsAtABadField()
+    {
+        FormFixture f;
+        QFETCH(QString, memories);
+        signingIn(f, QStringLiteral("Other"), memories);
+        QFETCH(QString, answer);
+        QVERIFY_THROWS_EXCEPTION(LinkError, f.form->processIncomingData(answer));
+        QVERIFY(f.form->linkState.isAdmin);
+        QTEST(f.form->linkState.maxSpeed, "maxSpeed");
+        QTEST(f.form->Timer3->isActive(), "watchdogRunning");
+        QTEST(f.form->linkState.robotModel, "model");
+        QTEST(f.form->linkState.accessoryFlagsKnown, "flagsKnown");
+        QVERIFY(!f.form->linkState.sessionOpen);
+        QVERIFY(!f.form->driveViewShown);
+        QVERIFY(f.sent().isEmpty());
+    }
+
+    void loginAnswerLoadsCameraMemories()
+    {
+        FormFixture f;
+        signingIn(f, QStringLiteral("Other"), QStringLiteral("10:20:30:40:50:60"));
+        f.form->processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
+        QCOMPARE(f.form->cameraMemories[0].tilt, 10);
+        QCOMPARE(f.form->cameraMemories[0].pan, 20);
+        QCOMPARE(f.form->cameraMemories[1].tilt, 30);
+        QCOMPARE(f.form->cameraMemories[1].pan, 40);
+        QCOMPARE(f.form->cameraMemories[2].tilt, 50);
+        QCOMPARE(f.form->cameraMemories[2].pan, 60);
+    }
+
+    void loginAnswerPlacesTheCall()
+    {
+        FormFixture f;
+        signingIn(f, QStringLiteral("lab-head"));
+        f.form->processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
+        QStringList expected{"skype create", "skype activeCallCount", "skype focus",
+                             "skype openMessageDialog lab-head []", "skype focus"};
+        for (const char *second : {"86", "67"}) {
+            expected << keyGroup({"key 18 down"}) << keyGroup({"key 65 down", "key 65 up"})
+                     << keyGroup({qPrintable(QStringLiteral("key %1 down").arg(second)),
+                                  qPrintable(QStringLiteral("key %1 up").arg(second))})
+                     << keyGroup({"key 18 up"});
+        }
+        QCOMPARE(f.fake.journal, expected);
+        QVERIFY(f.fake.boxes.shown.isEmpty());
+        QVERIFY(f.form->linkState.sessionOpen);
+    }
+
+    void callAlreadyUp_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("partner");
+        QTest::addColumn<bool>("sessionOpen");
+        QTest::addColumn<bool>("placed");
+        QTest::newRow("in progress, case differs") << 5 << "LAB-Head" << false << false;
+        QTest::newRow("ringing") << 4 << "lab-head" << false << true;
+        QTest::newRow("other partner") << 5 << "someone" << false << true;
+        QTest::newRow("session already open") << 4 << "lab-head" << true << false;
+    }
+    void callAlreadyUp()
+    {
+        FormFixture f;
+        signingIn(f, QStringLiteral("lab-head"));
+        QFETCH(int, status);
+        QFETCH(QString, partner);
+        QFETCH(bool, sessionOpen);
+        f.fake.skype.calls = {{status, partner}};
+        f.form->linkState.sessionOpen = sessionOpen;
+        f.form->processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
+        QTEST(f.fake.journal.contains(QStringLiteral("skype focus")), "placed");
+        QVERIFY(f.form->linkState.sessionOpen);
+    }
+
+    void callProblems_data()
+    {
+        QTest::addColumn<bool>("creationFails");
+        QTest::addColumn<bool>("operationsFail");
+        QTest::newRow("client cannot be created") << true << false;
+        QTest::newRow("client does not answer") << false << true;
+    }
+    void callProblems()
+    {
+        FormFixture f;
+        signingIn(f, QStringLiteral("lab-head"));
+        QFETCH(bool, creationFails);
+        QFETCH(bool, operationsFail);
+        f.fake.skype.creationFails = creationFails;
+        f.fake.skype.operationsFail = operationsFail;
+        f.form->processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
+        QCOMPARE(f.fake.boxes.shown.size(), 1);
+        QVERIFY(f.fake.boxes.shown[0].text.startsWith("Cannot place a call because of a problem in place call\r\n"));
+        QCOMPARE(f.fake.boxes.shown[0].icon, BoxIcon::None);
+        QVERIFY(f.form->linkState.sessionOpen); // the login goes on
+    }
+
+    void clientIsCreatedOnceAndNotForOther()
+    {
+        FormFixture f;
+        signingIn(f, QStringLiteral("Other"));
+        f.form->processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
+        QVERIFY(f.fake.journal.isEmpty());
+        for (int i = 0; i < 2; ++i) {
+            signingIn(f, QStringLiteral("lab-head"));
+            f.form->linkState.sessionOpen = false;
+            f.form->processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
+        }
+        QCOMPARE(f.fake.skype.created, 1);
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("boxText");
+        QTest::addColumn<QString>("boxCaption");
+        QTest::addColumn<int>("boxIcon");
+        QTest::addColumn<bool>("watchdogRunning");
+        QTest::newRow("uperror") << "UPERROR" << "Username/Password Error" << "Username/Password Error"
+                                 << "Login Error" << int(BoxIcon::Warning) << false;
+        QTest::newRow("low battery") << "FC1" << "" << "Call ended because low battery was detected at QuorvelBot"
+                                     << "Error" << int(BoxIcon::Warning) << true;
+        QTest::newRow("busy") << "BUSY:3" << "Busy - Try Again Later" << "" << "" << 0 << false;
+        QTest::newRow("call failed") << "CALLFAILED" << "Call Failed" << "" << "" << 0 << true;
+        QTest::newRow("mismatch") << "CONTROLLERMISMATCH" << ""
+                                  << "Current QuorvelBot Controller version not compatible with Robot "
+                                     "Application\r\nUpgrade to the latest version"
+                                  << "Error" << int(BoxIcon::None) << false;
+    }
+    void refusals()
+    {
+        FormFixture f;
+        signingIn(f);
+        f.form->SignIn->setText(QStringLiteral("Signing in"));
+        f.form->commandTimeOutTimer->start();
+        QFETCH(QString, message);
+        f.form->processIncomingData(message);
+
+        // every refusal ends in the session restart
+        const LinkState &s = f.form->linkState;
+        QVERIFY(!s.loginRequested && !s.sessionOpen && !s.pathSocket);
+        QVERIFY(f.form->SignIn->isEnabled());
+        QCOMPARE(f.form->SignIn->text(), QStringLiteral("Sign In"));
+        QTEST(f.form->statusBarLabel->text(), "status");
+        QTEST(f.form->Timer3->isActive(), "watchdogRunning");
+        QFETCH(QString, boxText);
+        if (boxText.isEmpty()) {
+            QVERIFY(f.fake.boxes.shown.isEmpty());
+        } else {
+            QCOMPARE(f.fake.boxes.shown.size(), 1);
+            QCOMPARE(f.fake.boxes.shown[0].text, boxText);
+            QTEST(f.fake.boxes.shown[0].caption, "boxCaption");
+            QTEST(int(f.fake.boxes.shown[0].icon), "boxIcon");
+        }
+        QVERIFY(f.sent().isEmpty());
+    }
+
+    void robotEndsTheSession()
+    {
+        FormFixture f;
+        signingIn(f);
+        f.form->processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
+        f.fake.journal.clear();
+        f.form->processIncomingData(QStringLiteral("Z"));
+        QVERIFY(f.socket->written.last().endsWith(":Z"));
+        QCOMPARE(f.fake.journal, QStringList{"pause 500"});
+        QVERIFY(!f.form->linkState.pathSocket && !f.form->linkState.inSession);
+        QVERIFY(!f.form->driveViewShown);
+        QVERIFY(!f.form->commandTimeOutTimer->isActive() && !f.form->Timer1->isActive());
+        QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("Ready"));
+        QCOMPARE(f.form->windowTitle(), QStringLiteral("QuorvelBot"));
+    }
+
+    void sessionEndHangsUpTheCall()
+    {
+        FormFixture f;
+        signingIn(f, QStringLiteral("lab-head"));
+        f.fake.skype.calls = {{5, "lab-head"}};
+        f.form->processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
+        f.fake.journal.clear();
+        f.form->processIncomingData(QStringLiteral("Z"));
+        const QStringList hangUp{"skype focus",  "pause 100",   "key 18 down", "pause 100", "key 65 down",
+                                 "key 65 up",    "pause 100",   "key 78 down", "key 78 up", "pause 100",
+                                 "key 18 up",    "pause 500"};
+        QCOMPARE(f.fake.journal, hangUp);
+    }
+
+    void loginResend_data()
+    {
+        QTest::addColumn<QString>("announcement");
+        QTest::addColumn<bool>("loginRequested");
+        QTest::addColumn<bool>("sessionOpen");
+        QTest::addColumn<int>("earlierResends");
+        QTest::addColumn<bool>("resent");
+        QTest::newRow("board serial") << "boardSerialNumber:A1" << true << false << 0 << true;
+        QTest::newRow("wifi radios") << "wifiNo:2" << true << false << 2 << true;
+        QTest::newRow("no login pending") << "wifiNo:2" << false << false << 0 << false;
+        QTest::newRow("session open") << "boardSerialNumber:A1" << true << true << 0 << false;
+        QTest::newRow("fourth") << "boardSerialNumber:A1" << true << false << 3 << false;
+        QTest::newRow("robot serial never") << "robotSerialNumber:R1" << true << false << 0 << false;
+    }
+    void loginResend()
+    {
+        FormFixture f;
+        signingIn(f);
+        f.form->UserName->setText(QStringLiteral("pilot"));
+        f.form->PassWord->setText(QStringLiteral("secret"));
+        f.form->linkState.loginType = 1;
+        QFETCH(bool, loginRequested);
+        QFETCH(bool, sessionOpen);
+        QFETCH(int, earlierResends);
+        f.form->linkState.loginRequested = loginRequested;
+        f.form->linkState.sessionOpen = sessionOpen;
+        f.form->linkState.loginResendCount = earlierResends;
+        QFETCH(QString, announcement);
+        f.form->processIncomingData(announcement);
+
+        QFETCH(bool, resent);
+        if (!resent) {
+            QVERIFY(f.sent().isEmpty());
+            QCOMPARE(f.form->linkState.loginResendCount, earlierResends);
+            return;
+        }
+        QCOMPARE(f.socket->written.size(), 2);
+        QVERIFY(f.socket->written[0].endsWith(":Z"));
+        QVERIFY(f.socket->written[1].endsWith(":Upilot:secret:3.2:0:0"));
+        QCOMPARE(f.fake.journal, QStringList{"pause 500"});
+        QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("Resending ..."));
+        QVERIFY(f.form->Timer3->isActive());
+        QCOMPARE(f.form->Timer3->interval(), 6000);
+        QCOMPARE(f.form->linkState.loginResendCount, earlierResends + 1);
+    }
+
+    void resendsAreSpacedAndLimited()
+    {
+        FormFixture f;
+        signingIn(f);
+        f.fake.clock.now = 1393675200045;
+        const auto announce = [&] { f.form->processIncomingData(QStringLiteral("boardSerialNumber:A1")); };
+        announce();
+        QCOMPARE(f.form->linkState.lastResendStamp, QStringLiteral("1393675200045"));
+        f.fake.clock.now += 100;
+        announce(); // within 100 ms of the last: not again
+        QCOMPARE(f.form->linkState.loginResendCount, 1);
+        f.fake.clock.now += 1;
+        announce();
+        f.fake.clock.now += 1000;
+        announce();
+        f.fake.clock.now += 1000;
+        announce(); // three in the life of the process
+        QCOMPARE(f.form->linkState.loginResendCount, 3);
+        QCOMPARE(f.socket->written.size(), 6);
+        QCOMPARE(f.form->linkState.boardSerialNumber, QStringLiteral("A1"));
+    }
+
+    void resendOnWebRtcSendsNoGoodbye()
+    {
+        FormFixture f;
+        signingIn(f);
+        f.form->linkState.pathSocket = false;
+        f.form->linkState.pathWebRtc = true;
+        f.form->processIncomingData(QStringLiteral("wifiNo:3"));
+        QCOMPARE(f.webRtc->written.size(), 1);
+        QVERIFY(f.webRtc->written[0].startsWith(u'U'));
+        QVERIFY(f.fake.journal.isEmpty());
+        QCOMPARE(f.form->linkState.wifiRadioCount, 3);
+    }
+
+    void passwordAnswers_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("passwordField");
+        QTest::newRow("updated") << "PASS1" << "Password updated" << "";
+        QTest::newRow("refused") << "PASS0" << "Current password incorrect. Password not updated." << "secret";
+        QTest::newRow("alone") << "PASS" << "" << "secret";
+        QTest::newRow("other verdict") << "PASS7" << "" << "secret";
+    }
+    void passwordAnswers()
+    {
+        FormFixture f;
+        f.selectRobot();
+        f.form->PassWord->setText(QStringLiteral("secret"));
+        f.form->CheckBox1->setChecked(true);
+        f.form->contactList.rememberMe = true;
+        QFETCH(QString, answer);
+        f.form->processIncomingData(answer);
+        QTEST(f.form->statusBarLabel->text(), "status");
+        QTEST(f.form->PassWord->text(), "passwordField");
+        QVERIFY(f.form->contactList.rememberMe);
+    }
+
+    void adminAndCloudLines_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("boxText");
+        QTest::addColumn<bool>("timeOutRunning");
+        QTest::newRow("admin channel") << "AdminChannel:VALID,a,b,c" << "" << "" << false;
+        QTest::newRow("conntry") << "CONNTRY" << "Connecting to QCS" << "" << false;
+        QTest::newRow("connend with code") << "CONNEND:42" << ""
+                                           << "Connection to QuorvelBot Communications Service failed/ended with "
+                                              "Error Code 42"
+                                           << true;
+        QTest::newRow("connend without colon")
+            << "CONNEND" << ""
+            << "Connection to QuorvelBot Communications Service failed/ended with Error Code CONNEND" << true;
+        QTest::newRow("ackuser") << "ACKUSER" << "Remote Setting Updated" << "" << true;
+        QTest::newRow("user list") << "#80%pilot,secret,1" << "" << "" << true;
+        QTest::newRow("trs") << "TRS" << "" << "" << true;
+        QTest::newRow("unknown") << "hello robot" << "" << "" << true;
+    }
+    void adminAndCloudLines()
+    {
+        FormFixture f;
+        f.selectRobot();
+        f.form->commandTimeOutTimer->start();
+        QFETCH(QString, message);
+        f.form->processIncomingData(message);
+        QTEST(f.form->statusBarLabel->text(), "status");
+        QTEST(f.form->commandTimeOutTimer->isActive(), "timeOutRunning");
+        QFETCH(QString, boxText);
+        QCOMPARE(f.fake.boxes.shown.size(), boxText.isEmpty() ? 0 : 1);
+        if (!boxText.isEmpty()) {
+            QCOMPARE(f.fake.boxes.shown[0].text, boxText);
+            QCOMPARE(f.fake.boxes.shown[0].icon, BoxIcon::Warning);
+        }
+        if (message.startsWith(u'#'))
+            QCOMPARE(f.form->linkState.userListText, message);
+        if (message.startsWith(QLatin1String("AdminChannel")))
+            QCOMPARE(f.form->linkState.adminChannelReply, QStringLiteral("VALID,a,b,c"));
+        QVERIFY(f.sent().isEmpty());
+    }
+
+    void cloudServiceReachedTheRobot()
+    {
+        FormFixture f;
+        f.selectRobot();
+        f.form->linkState.pathCloud = f.form->linkState.loginRequested = true;
+        f.form->linkState.cloudSessionId = 0x12345;
+        f.form->linkState.loginType = 1;
+        f.form->UserName->setText(QStringLiteral("pilot"));
+        f.form->PassWord->setText(QStringLiteral("secret"));
+        f.form->Timer3->setInterval(10000);
+        f.form->commandTimeOutTimer->start();
+        f.form->processIncomingData(QStringLiteral("CONNSUC"));
+        QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("Looking for Lab bench via QCS"));
+        QCOMPARE(f.cloud->written, QStringList{"12345:Upilot:secret:3.2:0:0"});
+        QVERIFY(f.form->Timer3->isActive());
+        QVERIFY(!f.form->commandTimeOutTimer->isActive());
+    }
+
+    void everyMessageRestartsARunningTimeOut()
+    {
+        FormFixture f;
+        f.form->processIncomingData(QStringLiteral("unknown"));
+        QVERIFY(!f.form->commandTimeOutTimer->isActive()); // a stopped one stays stopped
+        f.form->commandTimeOutTimer->start();
+        QTest::qWait(40);
+        const int before = f.form->commandTimeOutTimer->remainingTime();
+        f.form->processIncomingData(QStringLiteral("ZZ"));
+        QVERIFY(f.form->commandTimeOutTimer->remainingTime() > before);
+    }
+
+    void robotFacts_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("headType");
+        QTest::addColumn<QString>("robotSerial");
+        QTest::newRow("head upper case") << "headType:IPAD2" << "Apple iPad 2" << "";
+        QTest::newRow("head unknown") << "headType:nexus" << "Other" << "";
+        QTest::newRow("head 4S") << "headType:iphone4s" << "Apple iPhone 4S" << "";
+        QTest::newRow("robot serial") << "robotSerialNumber:QB-0042" << "" << "QB-0042";
+    }
+    void robotFacts()
+    {
+        FormFixture f;
+        QFETCH(QString, message);
+        f.form->processIncomingData(message);
+        QTEST(f.form->linkState.headType, "headType");
+        QTEST(f.form->linkState.robotSerialNumber, "robotSerial");
+    }
+
+    void wifiRadioCountMustBeANumber()
+    {
+        FormFixture f;
+        QVERIFY_THROWS_EXCEPTION(LinkError, f.form->processIncomingData(QStringLiteral("wifiNo:two")));
+        QCOMPARE(f.form->linkState.wifiRadioCount, 0);
+    }
+
+    void driveAlertsAndWifiAck_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("PD0") << "PD0" << "Destination Reached";
+        QTest::newRow("PD1") << "PD1" << "Obstacle Detected";
+        QTest::newRow("PD2") << "PD2" << "Over current condition!!!";
+        QTest::newRow("PD3") << "PD3" << "Tip limit alert";
+        QTest::newRow("PX1") << "PX1" << "";
+        QTest::newRow("P") << "P" << "";
+        QTest::newRow("ackwifi") << "ACKWIFI" << "QuorvelBot now connected to Office";
+    }
+    void driveAlertsAndWifiAck()
+    {
+        FormFixture f;
+        f.form->linkState.requestedNetwork = QStringLiteral("Office");
+        f.form->linkState.wifiSwitchPending = true;
+        QFETCH(QString, message);
+        f.form->processIncomingData(message);
+        QTEST(f.form->statusBarLabel->text(), "status");
+        QCOMPARE(f.form->statusBarTimer->isActive(), !f.form->statusBarLabel->text().isEmpty());
+        QCOMPARE(f.form->linkState.wifiSwitchPending, message != QLatin1String("ACKWIFI"));
+    }
+};
+
+QTEST_MAIN(DispatcherTest)
+#include "DispatcherTest.moc"

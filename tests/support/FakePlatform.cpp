@@ -1,0 +1,84 @@
+#include "FakePlatform.h"
+
+#include "link/LinkError.h"
+
+void RecordedPause::pause(int milliseconds)
+{
+    journal << QStringLiteral("pause %1").arg(milliseconds);
+}
+
+BoxAnswer ScriptedBoxes::show(QWidget *, const BoxRequest &request)
+{
+    shown << request;
+    return answers.isEmpty() ? BoxAnswer::Ok : answers.takeFirst();
+}
+
+void RecordingShell::open(const QString &program, const QString &parameters, const QString &workingFolder)
+{
+    journal << QStringLiteral("shell %1 [%2] in [%3]").arg(program, parameters, workingFolder);
+}
+
+void RecordingKeys::key(int virtualKey, bool down)
+{
+    journal << QStringLiteral("key %1 %2").arg(virtualKey).arg(down ? QStringLiteral("down") : QStringLiteral("up"));
+}
+
+namespace {
+
+class FakeSkypeClient : public SkypeClient {
+public:
+    FakeSkypeClient(FakeSkypeAutomation &owner, QStringList &journal) : owner(owner), journal(journal) {}
+
+    int activeCallCount() override
+    {
+        check(QStringLiteral("activeCallCount"));
+        return int(owner.calls.size());
+    }
+    int activeCallStatus(int index) override { return call(index).status; }
+    QString activeCallPartner(int index) override { return call(index).partner; }
+    void focus() override { check(QStringLiteral("focus")); }
+    void openMessageDialog(const QString &user, const QString &text) override
+    {
+        check(QStringLiteral("openMessageDialog %1 [%2]").arg(user, text));
+    }
+    bool isRunning() override
+    {
+        check(QStringLiteral("isRunning"));
+        return true;
+    }
+    void attach(int protocol, bool wait) override { check(QStringLiteral("attach %1 %2").arg(protocol).arg(wait)); }
+    QStringList friends() override
+    {
+        check(QStringLiteral("friends"));
+        return owner.contacts;
+    }
+
+private:
+    void check(const QString &operation)
+    {
+        journal << QStringLiteral("skype ") + operation;
+        if (owner.operationsFail)
+            throw LinkError(QStringLiteral("Skype is not responding"));
+    }
+    const FakeCall &call(int index)
+    {
+        check(QStringLiteral("call %1").arg(index));
+        if (index < 1 || index > owner.calls.size())
+            throw LinkError(QStringLiteral("no such call"));
+        return owner.calls[index - 1];
+    }
+
+    FakeSkypeAutomation &owner;
+    QStringList &journal;
+};
+
+} // namespace
+
+std::unique_ptr<SkypeClient> FakeSkypeAutomation::create()
+{
+    journal << QStringLiteral("skype create");
+    if (creationFails)
+        throw LinkError(QStringLiteral("Class not registered"));
+    ++created;
+    return std::make_unique<FakeSkypeClient>(*this, journal);
+}

@@ -1,0 +1,90 @@
+#pragma once
+#include "platform/Clock.h"
+#include "platform/KeyStrokes.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Pause.h"
+#include "platform/Platform.h"
+#include "platform/Shell.h"
+#include "platform/SkypeClient.h"
+
+#include <QList>
+#include <QStringList>
+
+// Test doubles of the platform services. Pauses, key strokes, shell starts and
+// conferencing-client calls all go into one journal, so a test can read their
+// order.
+
+class FixedClock : public Clock {
+public:
+    qint64 now = 0;
+    qint64 localMsecs() const override { return now; }
+};
+
+class RecordedPause : public Pause {
+public:
+    explicit RecordedPause(QStringList &journal) : journal(journal) {}
+    void pause(int milliseconds) override;
+
+private:
+    QStringList &journal;
+};
+
+class ScriptedBoxes : public MessageBoxes {
+public:
+    QList<BoxRequest> shown;
+    QList<BoxAnswer> answers; // taken in order; Ok when none is left
+    BoxAnswer show(QWidget *owner, const BoxRequest &request) override;
+};
+
+class RecordingShell : public Shell {
+public:
+    explicit RecordingShell(QStringList &journal) : journal(journal) {}
+    void open(const QString &program, const QString &parameters, const QString &workingFolder) override;
+
+private:
+    QStringList &journal;
+};
+
+class RecordingKeys : public KeyStrokes {
+public:
+    explicit RecordingKeys(QStringList &journal) : journal(journal) {}
+    void key(int virtualKey, bool down) override;
+
+private:
+    QStringList &journal;
+};
+
+// A conferencing client whose calls the test sets up.
+struct FakeCall {
+    int status = SkypeClient::CallInProgress;
+    QString partner;
+};
+
+class FakeSkypeAutomation : public SkypeAutomation {
+public:
+    explicit FakeSkypeAutomation(QStringList &journal) : journal(journal) {}
+    std::unique_ptr<SkypeClient> create() override;
+
+    bool creationFails = false;
+    bool operationsFail = false;
+    int created = 0;
+    QList<FakeCall> calls;
+    QStringList contacts;
+
+private:
+    QStringList &journal;
+};
+
+class FakePlatform {
+public:
+    FakePlatform() : pause(journal), shell(journal), keys(journal), skype(journal) {}
+    Platform platform() { return {&clock, &pause, &boxes, &shell, &skype, &keys}; }
+
+    QStringList journal;
+    FixedClock clock;
+    RecordedPause pause;
+    ScriptedBoxes boxes;
+    RecordingShell shell;
+    RecordingKeys keys;
+    FakeSkypeAutomation skype;
+};
