@@ -1,4 +1,6 @@
 #include "paths/ControllerApplication.h"
+#include "platform/ApplicationFolder.h"
+#include "platform/SessionShutdown.h"
 #include "platform/SystemPlatform.h"
 #include "ui/TForm2.h"
 
@@ -9,12 +11,13 @@ int main(int argc, char *argv[])
     // The views scale themselves by the screen's pixels per inch.
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     ControllerApplication app(argc, argv);
-
-    const QByteArray home = qgetenv("QUORVELBOT_HOME");
-    QDir::setCurrent(home.isEmpty() ? QCoreApplication::applicationDirPath() : QString::fromLocal8Bit(home));
+    endProcessWhenSessionEnds();
+    QDir::setCurrent(applicationFolder());
 
     SystemPlatform system;
     TForm2 window(system.platform());
+    if (const std::optional<int> exitStatus = window.FormCreate())
+        return *exitStatus;
     window.show();
     return app.exec();
 }

@@ -82,3 +82,17 @@ void TForm2::DisconnectClick()
     statusBarDisplay(QStringLiteral("Ready"), false);
     linkState.accessoryFlagsKnown = linkState.laserPresent = linkState.panPresent = false;
 }
+
+void TForm2::FormClose()
+{
+    // a goodbye on the session's path; the WebRTC companion is left running
+    try {
+        if (linkState.pathCloud) {
+            sendViaQuorvelCloud(QStringLiteral("TERMINATE"));
+        } else if (linkState.pathSocket) {
+            sendViaSocketConn(QStringLiteral("Z"));
+            webSocketClient->flush();
+        }
+    } catch (...) {
+    }
+}

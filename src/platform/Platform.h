@@ -6,6 +6,7 @@ class MessageBoxes;
 class Shell;
 class SkypeAutomation;
 class KeyStrokes;
+class SingleInstance;
 
 // The operating-system services the controller uses, handed to the main
 // window at start-up so that tests can put doubles in their place.
@@ -16,4 +17,5 @@ struct Platform {
     Shell *shell;
     SkypeAutomation *skype;
     KeyStrokes *keys;
+    SingleInstance *instance;
 };

@@ -5,12 +5,13 @@
 #include "platform/Pause.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
+#include "platform/SingleInstance.h"
 #include "platform/SkypeClient.h"
 
 // The real services of this platform.
 class SystemPlatform {
 public:
-    Platform platform() { return {&clock, &pause, &boxes, &shell, &skype, &keys}; }
+    Platform platform() { return {&clock, &pause, &boxes, &shell, &skype, &keys, &instance}; }
 
 private:
     SystemClock clock;
@@ -19,4 +20,5 @@ private:
     ProcessShell shell;
     AbsentSkypeAutomation skype;
     NoKeyStrokes keys;
+    LocalSingleInstance instance;
 };

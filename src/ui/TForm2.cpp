@@ -1,19 +1,19 @@
 #include "ui/TForm2.h"
 
-#include "link/LinkError.h"
 #include "link/RobotTransport.h"
 #include "paths/CloudTransport.h"
 #include "paths/DirectSocketTransport.h"
 #include "paths/WebRtcServerTransport.h"
+#include "platform/ApplicationFolder.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SkypeClient.h"
 
 #include <QApplication>
-#include <QCheckBox>
+#include <QCloseEvent>
 #include <QDir>
-#include <QFrame>
-#include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -35,6 +35,7 @@ QTimer *windowTimer(QObject *owner, int interval)
 TForm2::TForm2(const Platform &platform, QWidget *parent)
     : QMainWindow(parent),
       platform(platform),
+      applicationFolder(::applicationFolder()),
       Timer1(windowTimer(this, 250)),
       Timer3(windowTimer(this, 30000)),
       commandTimeOutTimer(windowTimer(this, 15000)),
@@ -48,6 +49,7 @@ TForm2::TForm2(const Platform &platform, QWidget *parent)
 {
     createControls();
     connect(statusBarTimer, &QTimer::timeout, this, &TForm2::statusBarTimerTimer);
+    connect(LoginTimer, &QTimer::timeout, this, &TForm2::LoginTimerTimer);
 
     cloudTransport = std::make_unique<CloudTransport>();
     socketTransport = std::make_unique<DirectSocketTransport>(*webSocketClient);
@@ -55,43 +57,6 @@ TForm2::TForm2(const Platform &platform, QWidget *parent)
 }
 
 TForm2::~TForm2() = default;
-
-void TForm2::createControls()
-{
-    setWindowTitle(QStringLiteral("QuorvelBot Vindra"));
-    auto *client = new QWidget(this);
-    setCentralWidget(client);
-    client->setFixedSize(625, 381);
-
-    auto *versionCaption = new QLabel(QStringLiteral("Version:"), client);
-    versionCaption->setGeometry(15, 111, 44, 14);
-    revNo = new QLabel(QStringLiteral("3.2"), client);
-    revNo->setGeometry(59, 111, 18, 14);
-
-    UserName = new QLineEdit(QStringLiteral("Username"), client);
-    UserName->setGeometry(10, 271, 105, 24);
-    PassWord = new QLineEdit(QStringLiteral("********"), client);
-    PassWord->setEchoMode(QLineEdit::Password);
-    PassWord->setGeometry(120, 271, 105, 24);
-    SignIn = new QPushButton(QStringLiteral("Sign In"), client);
-    SignIn->setToolTip(QStringLiteral("Press to sign in"));
-    SignIn->setGeometry(8, 315, 107, 27);
-    CheckBox1 = new QCheckBox(QStringLiteral("Remember Me"), client);
-    CheckBox1->setGeometry(72, 347, 97, 16);
-
-    Panel1 = new QFrame(client);
-    Panel1->setFrameShape(QFrame::Panel);
-    Panel1->setGeometry(-2, 167, 625, 29);
-    statusBarLabel = new QLabel(Panel1);
-    statusBarLabel->setGeometry(3, 6, 330, 14);
-    connectionDelayLabel = new QLabel(QStringLiteral("00.000s"), Panel1);
-    connectionDelayLabel->setToolTip(QStringLiteral("Roundtrip Connection Delay"));
-    connectionDelayLabel->setGeometry(455, 4, 44, 14);
-    Panel2 = new QFrame(Panel1);
-    Panel2->setGeometry(514, 2, 55, 19);
-    wifipanel = new QFrame(Panel1);
-    wifipanel->setGeometry(576, 2, 31, 21);
-}
 
 int TForm2::showBox(const BoxRequest &request)
 {
@@ -111,6 +76,22 @@ void TForm2::stayOnTop(bool on)
         show();
 }
 
+void TForm2::setOuterSize(int width, int height)
+{
+    // Sizes are the window's outer size, its frame included. The frame is
+    // known only once the window is shown, so showing applies it again.
+    requestedOuterSize = QSize(width, height);
+    const QSize frame = frameGeometry().size() - geometry().size();
+    setFixedSize(qMax(1, width - frame.width()), qMax(1, height - frame.height()));
+}
+
+void TForm2::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (requestedOuterSize.isValid())
+        setOuterSize(requestedOuterSize.width(), requestedOuterSize.height());
+}
+
 void TForm2::centreOnScreen()
 {
     const QRect area = screen()->geometry();
@@ -119,10 +100,28 @@ void TForm2::centreOnScreen()
     move(frame.topLeft());
 }
 
-RobotContact &TForm2::selectedContact()
+void TForm2::closeEvent(QCloseEvent *event)
 {
-    const int index = contactList.lastSelected - 1;
-    if (index < 0 || index >= ContactList::Capacity)
-        throw LinkError(QStringLiteral("List index out of bounds (%1)").arg(index));
-    return contactList.entries[size_t(index)];
+    FormClose();
+    event->accept();
+}
+
+bool TForm2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == UserName)
+            UserNameClick();
+        else if (watched == PassWord)
+            PassWordClick();
+    } else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter)
+            && (watched == ListBox1 || watched == UserName || watched == PassWord)) {
+            // Enter in the robot list or the credentials signs in exactly as
+            // the button does: not while an attempt runs with it disabled
+            SignIn->click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "contacts/ContactList.h"
 #include "controls/CameraMemory.h"
@@ -10,12 +11,18 @@
 #include "platform/Platform.h"
 #include "settings/ControllerSettings.h"
 
+class Picture;
+class QAction;
 class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QListWidget;
+class QMenu;
 class QPushButton;
+class QSlider;
 class QTimer;
+class QToolButton;
 class QWebSocket;
 class QWebSocketServer;
 class RobotTransport;
@@ -26,7 +33,7 @@ enum class MessageKind;
 // The main window. It owns the state every part of the controller shares and
 // carries the routines and handlers by name; their bodies live in the folder
 // of their subsystem (the send path and dispatcher in link/, the paths and the
-// session in paths/, ...).
+// session in paths/, the robot list in contacts/, ...).
 class TForm2 : public QMainWindow {
     Q_OBJECT
 
@@ -36,14 +43,22 @@ public:
 
     // --- the services of the operating system ---
     const Platform platform;
+    // The folder of the program's files ("Settings.ini", "quorvelbot.ini",
+    // "Data"), fixed when the window is made.
+    const QString applicationFolder;
 
     // --- shared state ---
     LinkState linkState;
     ControllerSettings settings;
+    QString settingsLoggingText; // carried onto the Logging line of "Settings.ini"
     ContactList contactList;
     std::array<CameraMemory, 3> cameraMemories;
     int memorySlotPressed = 0;
+    int leftWheelDemand = 0;
+    int rightWheelDemand = 0;
+    bool padDragging = false;
     bool driveViewShown = false;
+    bool keyPreview = true;    // keys reach the keyboard control whatever has the focus
     double displayScale = 1.0; // pixels per inch / 96, a little more on very dense screens
 
     // --- components ---
@@ -58,17 +73,72 @@ public:
     QWebSocket *webSocketClient;
     QWebSocketServer *webSocketServer;
 
-    // --- controls ---
-    QLabel *revNo;
+    // --- sign-in area ---
+    Picture *Image3; // logo
+    QLabel *Label1;
+    QLabel *revNo; // the controller version sent with the login
+    QListWidget *ListBox1;
+    QPushButton *addBotName;
+    QPushButton *delBot;
     QLineEdit *UserName;
     QLineEdit *PassWord;
+    QLabel *Label2;
+    QLabel *Label3;
     QPushButton *SignIn;
-    QCheckBox *CheckBox1;
-    QFrame *Panel1; // status bar
+    QPushButton *helpButton;
+    QCheckBox *CheckBox1; // "Remember Me"
+
+    // --- drive area ---
+    Picture *Image1; // drive pad
+    Picture *Image4; // pad marker
+    QFrame *shLeft;  // proximity bars over the pad
+    QFrame *shRight;
+    QFrame *shBottom;
+    Picture *Image2; // logo
+    QPushButton *adminOptionButton;
+    QPushButton *Disconnect;
+    QFrame *Panel3; // camera panel
+    QSlider *panBar;
+    QSlider *tiltBar;
+    QPushButton *TiltUp;
+    QPushButton *PanLeft;
+    QPushButton *Center;
+    QPushButton *PanRight;
+    QPushButton *TiltDown;
+    QPushButton *M1;
+    QPushButton *M2;
+    QPushButton *M3;
+
+    // --- status bar ---
+    QFrame *Panel1;
     QLabel *statusBarLabel;
+    Picture *Image5; // joystick indicator
+    QFrame *Shape1;
+    QFrame *Shape2;
+    QFrame *Shape3;
+    QFrame *Shape4;
+    QFrame *seperator1;
+    QFrame *separator2;
+    QToolButton *chargingButton;
+    QToolButton *laserButton;
+    QToolButton *headLightButton;
     QLabel *connectionDelayLabel;
-    QFrame *Panel2;    // battery indicator
+    QFrame *Panel2; // battery indicator
+    std::array<Picture *, 7> batt;
+    Picture *battCharging;
+    Picture *battNotPresent;
     QFrame *wifipanel; // wireless indicator
+    std::array<Picture *, 5> wifi;
+    Picture *wifiEth;
+
+    // --- popup menus ---
+    QMenu *PopupMenu1; // "Options" of the sign-in view
+    QMenu *drivePopUp; // "Options" of the drive view
+
+    // --- start-up and exit (paths/Startup.cpp, paths/Session.cpp) ---
+    // Runs the start-up in order; a value means the process must end now
+    // with that exit status (a second controller, a missing file).
+    std::optional<int> FormCreate();
 
     // --- send path (link/SendPath.cpp) ---
     void sendData(const QString &text, int checkCall);
@@ -96,9 +166,16 @@ public:
     void enableDriveView();
     void disableDriveView();
 
-    // --- contacts (contacts/) ---
+    // --- robot list (contacts/ContactsPanel.cpp) ---
     RobotContact &selectedContact();
+    // false when the file is missing; the process must end then
+    bool loadQuorvelbot();
     void reloadBotFile(int skipIndex);
+
+    // --- settings file (settings/SettingsStore.cpp) ---
+    // false when the file is missing; the process must end then
+    bool Importsettings();
+    void writeBackSetting();
 
     // --- dialogs ---
     void updateAboutPage();
@@ -111,8 +188,34 @@ public:
 public slots:
     void statusBarTimerTimer();
     void DisconnectClick();
+    void LoginTimerTimer();
+    void delBotClick();
+    void CheckBox1Click();
+    void UserNameClick();
+    void PassWordClick();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // the form (ui/Form.cpp)
+    void createControls();
+    void createSignInArea(QWidget *client);
+    void createDriveArea(QWidget *client);
+    void createCameraPanel();
+    void createStatusBar(QWidget *client);
+    void createMenus();
+    void setOuterSize(int width, int height);
+    void centreOnScreen();
+    void stayOnTop(bool on);
+    void FormClose();
+
+    // views (ui/Views.cpp)
+    void placeRightHandGroup(bool tableTop);
+    void placeSignInPositions();
+
     // dispatcher steps (link/Dispatcher.cpp)
     void loginResendStep();
     void loginAnswer(const QString &text);
@@ -124,9 +227,12 @@ private:
     void robotFact(MessageKind kind, const QString &text);
     void wifiSwitchAcknowledged();
     void driveAlert(const QString &text);
-    void stayOnTop(bool on);
-    void createControls();
-    void centreOnScreen();
+
+    // the status bar buttons' places as the form has them, for the views
+    int savedChargingLeft = 361;
+    int savedLaserLeft = 388;
+    int savedHeadLightLeft = 417;
+    QSize requestedOuterSize;
 
     QString logFile;
     std::unique_ptr<RobotTransport> cloudTransport;

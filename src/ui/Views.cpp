@@ -1,25 +1,98 @@
-// The switch between the narrow sign-in view and the wide drive view.
+// The switch between the narrow sign-in view and the wide drive view. Both
+// are one form: the sign-in view shows its left strip, and the drive view
+// widens the window over the controls placed further right.
 #include "ui/TForm2.h"
+
+#include "link/Numbers.h"
+#include "ui/Picture.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSlider>
 #include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+constexpr int TableTopShift = 230;
+
+void setLeft(QWidget *w, int left)
+{
+    w->move(left, w->y());
+}
+
+void offLook(QToolButton *button)
+{
+    QFont font = button->font();
+    font.setBold(false);
+    button->setFont(font);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    button->setPalette(palette);
+}
+
+} // namespace
 
 void TForm2::enableDriveView()
 {
     if (driveViewShown)
         return;
     LinkState &s = linkState;
+    const auto scaled = [this](int v) { return roundToEven(v * displayScale); };
+
+    const bool tableTop = s.robotModel.startsWith(u'T');
     Timer3->stop();
+    setOuterSize(scaled(tableTop ? 390 : 620), scaled(230));
+    Panel1->setGeometry(Panel1->x(), scaled(172), scaled(622), Panel1->height());
+    Image3->move(Image3->x(), int(10 * displayScale));
+    Image1->setMinimumSize(scaled(220), scaled(160));
+    Image1->resize(Image1->size().expandedTo(Image1->minimumSize()));
+    Image1->setEnabled(true);
+
     statusBarLabel->setText(QStringLiteral("Ready"));
+    for (QWidget *w : std::initializer_list<QWidget *>{ListBox1, UserName, PassWord, Image3, SignIn, addBotName, delBot,
+                                                       helpButton})
+        w->hide();
+    UserName->setEnabled(false);
+    PassWord->setEnabled(false);
+    Image3->setEnabled(false);
+    for (QWidget *w : std::initializer_list<QWidget *>{Image1, connectionDelayLabel, shBottom, shLeft, shRight, Panel3})
+        w->show();
+
     Timer1->start();
-    setWindowTitle(s.robotModel.startsWith(u'T') ? QStringLiteral("QuorvelBot Lindmere Vindra")
-                                                 : QStringLiteral("QuorvelBot Vindra"));
+    keyPreview = true;
+
+    if (tableTop) {
+        Image1->hide();
+        setWindowTitle(QStringLiteral("QuorvelBot Lindmere Vindra"));
+    } else {
+        setWindowTitle(QStringLiteral("QuorvelBot Vindra"));
+    }
+    placeRightHandGroup(tableTop);
+    chargingButton->setVisible(!tableTop);
+    Shape3->setVisible(!tableTop);
+    // the joystick indicator follows the joystick only when the view opens
+    Image5->setVisible(false);
+
+    for (QWidget *w : std::initializer_list<QWidget *>{adminOptionButton, connectionDelayLabel, tiltBar, Panel2,
+                                                       wifipanel, separator2, seperator1, Shape1, Image2})
+        w->show();
+
     s.sensorReadings.fill(0);
     s.sessionOpen = true;
+    Image4->move(scaled(105), scaled(75));
     driveViewShown = true;
+
+    for (QWidget *w : std::initializer_list<QWidget *>{panBar, PanLeft, PanRight})
+        w->setEnabled(s.panPresent);
+    headLightButton->setEnabled(s.headlightsPresent);
+    headLightButton->setVisible(s.headlightsPresent);
     s.headlightLevel = 0;
+    offLook(headLightButton);
+
     // battery and wireless reappear with the robot's next reports
     Panel2->hide();
     wifipanel->hide();
@@ -30,27 +103,95 @@ void TForm2::disableDriveView()
     if (!driveViewShown)
         return;
     LinkState &s = linkState;
+    const auto cut = [this](int v) { return int(v * displayScale); };
+
     setWindowTitle(QStringLiteral("QuorvelBot"));
     s.pathCloud = s.pathSocket = false;
     s.multiRadioPresent = false;
     s.wifiRadioCount = 0;
+
+    Image4->hide();
+    ListBox1->show();
+    setOuterSize(cut(240), cut(430));
+    Panel1->setGeometry(Panel1->x(), cut(375), cut(430), Panel1->height());
     s.batteryPercent = s.batteryState = -1;
+
+    for (QWidget *w : std::initializer_list<QWidget *>{UserName, PassWord, Image3}) {
+        w->setEnabled(true);
+        w->show();
+    }
     SignIn->setText(QStringLiteral("Sign In"));
+    SignIn->show();
+
+    Image1->hide();
+    Image1->setEnabled(false);
+    for (QWidget *w : std::initializer_list<QWidget *>{connectionDelayLabel, shBottom, shLeft, shRight})
+        w->hide();
+
+    padDragging = false;
     Timer1->stop();
     Timer3->stop();
+    keyPreview = false;
+
+    for (QWidget *w : std::initializer_list<QWidget *>{addBotName, delBot, helpButton})
+        w->show();
+    panBar->setValue(45);
+    tiltBar->setValue(45);
+    tiltBar->hide();
+
     s.sessionOpen = false;
     s.FStartTime = 0;
     wifipanel->hide();
-    // the robot's accessories go off with the drive view
+
+    // the robot's accessories go off with the drive view; the button is reset
+    // before the send, so a failed send leaves it off too
     if (s.laserOn) {
         s.laserOn = false;
+        offLook(laserButton);
         sendData(QStringLiteral("XL023456"), 0);
     }
     if (s.remoteChargingOn) {
         s.remoteChargingOn = false;
+        offLook(chargingButton);
         sendData(QStringLiteral("XQ023456"), 0);
     }
-    Panel2->hide();
+
+    laserButton->setEnabled(false);
+    for (QWidget *w : std::initializer_list<QWidget *>{Panel2, Panel3, wifipanel, separator2, seperator1, Shape1, Image2})
+        w->hide();
     driveViewShown = false;
+
+    placeSignInPositions();
+    adminOptionButton->hide();
     s.boardSerialNumber.clear();
+}
+
+void TForm2::placeRightHandGroup(bool tableTop)
+{
+    const int shift = tableTop ? TableTopShift : 0;
+    const std::initializer_list<std::pair<QWidget *, int>> normal{
+        {Image2, 445},        {adminOptionButton, 452},
+        {Disconnect, 533},    {chargingButton, savedChargingLeft},
+        {laserButton, savedLaserLeft}, {headLightButton, savedHeadLightLeft},
+        {connectionDelayLabel, 455},   {Panel2, 514},
+        {separator2, 572},    {seperator1, 507},
+        {Shape1, 444},        {Shape2, 412},
+        {Shape3, 385},        {Shape4, 358},
+        {wifipanel, 576},     {Panel3, 235},
+    };
+    for (const auto &[control, left] : normal)
+        setLeft(control, left - shift);
+}
+
+void TForm2::placeSignInPositions()
+{
+    // beyond the sign-in view's right edge; the drive view sets them again
+    const std::initializer_list<std::pair<QWidget *, int>> signIn{
+        {Image2, 445},          {adminOptionButton, 452}, {Disconnect, 533}, {chargingButton, 387},
+        {laserButton, 417},     {connectionDelayLabel, 455}, {Panel2, 514},  {separator2, 572},
+        {seperator1, 507},      {Shape1, 444},            {Shape2, 412},     {Shape3, 382},
+        {wifipanel, 576},       {Panel3, 235},
+    };
+    for (const auto &[control, left] : signIn)
+        setLeft(control, left);
 }

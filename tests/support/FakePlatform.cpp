@@ -82,3 +82,9 @@ std::unique_ptr<SkypeClient> FakeSkypeAutomation::create()
     ++created;
     return std::make_unique<FakeSkypeClient>(*this, journal);
 }
+
+int ScriptedProcesses::run(const QString &commandLine)
+{
+    commandLines << commandLine;
+    return exitCodes.isEmpty() ? 0 : exitCodes.takeFirst();
+}

@@ -4,7 +4,9 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Pause.h"
 #include "platform/Platform.h"
+#include "platform/ProcessRunner.h"
 #include "platform/Shell.h"
+#include "platform/SingleInstance.h"
 #include "platform/SkypeClient.h"
 
 #include <QList>
@@ -75,10 +77,22 @@ private:
     QStringList &journal;
 };
 
+// The lock of a controller started alone, or of a second one.
+class FakeInstance : public SingleInstance {
+public:
+    bool anotherRuns = false;
+    QStringList knocks;
+    std::function<void(const QString &)> knocked;
+
+    bool acquire(const QString &) override { return !anotherRuns; }
+    void onKnock(std::function<void(const QString &)> handler) override { knocked = std::move(handler); }
+    void knock(const QString &title) override { knocks << title; }
+};
+
 class FakePlatform {
 public:
     FakePlatform() : pause(journal), shell(journal), keys(journal), skype(journal) {}
-    Platform platform() { return {&clock, &pause, &boxes, &shell, &skype, &keys}; }
+    Platform platform() { return {&clock, &pause, &boxes, &shell, &skype, &keys, &instance}; }
 
     QStringList journal;
     FixedClock clock;
@@ -87,4 +101,14 @@ public:
     RecordingShell shell;
     RecordingKeys keys;
     FakeSkypeAutomation skype;
+    FakeInstance instance;
+};
+
+// Child processes that are not started: each command line is recorded and
+// answered with the next scripted exit code, 0 when none is left.
+class ScriptedProcesses : public ProcessRunner {
+public:
+    QStringList commandLines;
+    QList<int> exitCodes;
+    int run(const QString &commandLine) override;
 };

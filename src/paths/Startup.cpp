@@ -1,0 +1,64 @@
+// The controller's start: one instance only, the files read, the sign-in
+// view laid out before the window is first shown, and half a second later
+// the delayed step.
+#include "ui/TForm2.h"
+
+#include "ui/DisplayScale.h"
+#include "platform/SingleInstance.h"
+
+#include <QCheckBox>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+const QString InstanceName = QStringLiteral("QuorvelBotVindraController");
+const QString SignInTitle = QStringLiteral("QuorvelBot");
+} // namespace
+
+std::optional<int> TForm2::FormCreate()
+{
+    if (!platform.instance->acquire(InstanceName)) {
+        // another controller runs: bring it forward if it is signing in
+        platform.instance->knock(SignInTitle);
+        return 0;
+    }
+    platform.instance->onKnock([this](const QString &title) {
+        if (windowTitle() == title) {
+            showNormal();
+            raise();
+            activateWindow();
+        }
+    });
+
+    CheckBox1->setStyleSheet(QStringLiteral("background: white"));
+    linkState = LinkState();
+    setWindowTitle(QStringLiteral("QuorvelBot Vindra"));
+    if (!Importsettings())
+        return 1;
+
+    displayScale = displayScaleFor(screen()->logicalDotsPerInch());
+    savedChargingLeft = chargingButton->x();
+    savedLaserLeft = laserButton->x();
+    savedHeadLightLeft = headLightButton->x();
+
+    driveViewShown = true; // so that the first switch lays out the sign-in view
+    disableDriveView();
+    if (!loadQuorvelbot())
+        return 1;
+    for (CameraMemory &memory : cameraMemories)
+        memory.tilt = 45;
+    centreOnScreen();
+    LoginTimer->start();
+    return std::nullopt;
+}
+
+void TForm2::LoginTimerTimer()
+{
+    LoginTimer->stop();
+    // the cloud companion runs under the Python interpreter on the path
+    linkState.pythonPath = QStandardPaths::findExecutable(QStringLiteral("python3"));
+    if (screen()->logicalDotsPerInch() != 96)
+        showMessage(QStringLiteral("The Screen DPI is not optimal. The layout of the controls might be off"));
+}

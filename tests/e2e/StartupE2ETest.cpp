@@ -1,0 +1,136 @@
+// The built controller as a process on a desktop of its own.
+#include "Desktop.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QByteArray settings = "Logging:FALSE\r\nAlwaysontop:FALSE\r\nspeedToMute:0\r\npadSensitivity:0\r\n"
+                            "pointNDrive:FALSE\r\nautoAnswer:FALSE\r\ncheckForUpdates:FALSE\r\n"
+                            "autoCenter:FALSE\r\ndriveTimeOut:500\r\naccelSetting:10\r\n";
+const QByteArray robots = "#LastSelected:1\r\nSocket,Lab bench,127.0.0.1,Other,,,45:45:45:45:45:45\r\n"
+                          "Auto,Hall,hallrobot,PolyCom,,,45:45:45:45:45:45\r\n";
+
+// An application folder, and a controller started on it.
+struct Controller {
+    QTemporaryDir home;
+    const Desktop &desktop;
+
+    Controller(const Desktop &desktop, bool withSettings = true) : desktop(desktop)
+    {
+        write(QStringLiteral("quorvelbot.ini"), robots);
+        if (withSettings)
+            write(QStringLiteral("Settings.ini"), settings);
+        QDir(home.path()).mkdir(QStringLiteral("runtime"));
+        QFile::setPermissions(home.filePath(QStringLiteral("runtime")), QFileDevice::ReadOwner
+                                                                           | QFileDevice::WriteOwner
+                                                                           | QFileDevice::ExeOwner);
+    }
+    void write(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(home.filePath(name));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
+    // Each controller of a test shares the test's lock, and no other's.
+    void start(QProcess &process) const
+    {
+        QProcessEnvironment env = desktop.environment();
+        env.insert(QStringLiteral("QUORVELBOT_HOME"), home.path());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("runtime")));
+        env.insert(QStringLiteral("TMPDIR"), home.filePath(QStringLiteral("runtime")));
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        process.start(QStringLiteral(CONTROLLER), {});
+    }
+};
+
+QString artefact(const QString &name)
+{
+    return QStringLiteral(ARTEFACT_DIR "/%1.png").arg(name);
+}
+
+void pressReturnIn(const Desktop &desktop, const QString &window)
+{
+    desktop.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    desktop.xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+}
+
+} // namespace
+
+class StartupE2ETest : public QObject {
+    Q_OBJECT
+private slots:
+    void startsOnceAndClosesCleanly()
+    {
+        Desktop desktop;
+        QVERIFY(desktop.isUp());
+        Controller controller(desktop);
+        QProcess first;
+        controller.start(first);
+        const QString window = desktop.findWindow(QStringLiteral("QuorvelBot"));
+        QVERIFY2(!window.isEmpty(), "no sign-in window");
+        QCOMPARE(desktop.windowSize(window), QSize(240, 430));
+        QTest::qWait(700); // past the delayed start-up step: no message at 96 dpi
+        QVERIFY(desktop.findWindow(QStringLiteral("QuorvelBot_Vindra_Controller"), 0).isEmpty());
+        QVERIFY(desktop.screenshot(artefact(QStringLiteral("e2e-sign-in-view")), window));
+
+        // a second controller brings the first forward and ends
+        QProcess second;
+        controller.start(second);
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(desktop.focusedWindowTitle(), QStringLiteral("QuorvelBot"));
+        QCOMPARE(first.state(), QProcess::Running);
+
+        QVERIFY(desktop.closeWindow(window));
+        QVERIFY(first.waitForFinished(10000));
+        QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(first.exitCode(), 0);
+    }
+
+    void denseScreen()
+    {
+        Desktop desktop(144);
+        QVERIFY(desktop.isUp());
+        Controller controller(desktop);
+        QProcess process;
+        controller.start(process);
+        const QString window = desktop.findWindow(QStringLiteral("QuorvelBot"));
+        QVERIFY(!window.isEmpty());
+        QCOMPARE(desktop.windowSize(window), QSize(367, 657));
+        const QString message = desktop.findWindow(QStringLiteral("QuorvelBot_Vindra_Controller"));
+        QVERIFY2(!message.isEmpty(), "no DPI message");
+        QVERIFY(desktop.screenshot(artefact(QStringLiteral("e2e-dpi-message"))));
+        pressReturnIn(desktop, message);
+        QTRY_VERIFY_WITH_TIMEOUT(desktop.findWindow(QStringLiteral("QuorvelBot_Vindra_Controller"), 0).isEmpty(),
+                                 5000);
+        process.terminate(); // the desktop session ends
+        QVERIFY(process.waitForFinished(5000));
+        QCOMPARE(process.exitCode(), 0);
+    }
+
+    void missingSettingsEndTheStart()
+    {
+        Desktop desktop;
+        QVERIFY(desktop.isUp());
+        Controller controller(desktop, false);
+        QProcess process;
+        controller.start(process);
+        const QString box = desktop.findWindow(QStringLiteral("Error"));
+        QVERIFY2(!box.isEmpty(), "no error box");
+        QVERIFY(desktop.screenshot(artefact(QStringLiteral("e2e-settings-missing"))));
+        QVERIFY(desktop.findWindow(QStringLiteral("QuorvelBot"), 0).isEmpty());
+        pressReturnIn(desktop, box);
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QVERIFY(process.exitCode() != 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(StartupE2ETest)
+#include "StartupE2ETest.moc"

@@ -1,0 +1,292 @@
+#include "paths/NameServer.h"
+
+#include "link/LinkError.h"
+
+#include <QElapsedTimer>
+#include <QMap>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <functional>
+#include <optional>
+
+namespace {
+
+struct HttpRequest {
+    QByteArray method;
+    QByteArray path;
+    QMap<QByteArray, QByteArray> headers; // names in lower case
+    QByteArray body;
+};
+
+struct HttpAnswer {
+    int status = 200;
+    QByteArray body;
+    QByteArray extraHeaders; // complete lines, each ending in CR LF
+};
+
+// A web server on the loopback address that speaks just enough HTTP/1.1 for
+// the name server's requests: it records each request and answers it as the
+// test says, or not at all when the answer is empty.
+class FakeWebServer {
+public:
+    std::function<std::optional<HttpAnswer>(const HttpRequest &)> answer;
+    QList<HttpRequest> requests;
+
+    FakeWebServer()
+    {
+        QObject::connect(&server, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket *socket = server.nextPendingConnection()) {
+                auto received = std::make_shared<QByteArray>();
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, received] {
+                    *received += socket->readAll();
+                    while (std::optional<HttpRequest> request = takeRequest(*received))
+                        serve(*socket, *request);
+                });
+                QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            }
+        });
+    }
+
+    bool listen() { return server.listen(QHostAddress::LocalHost); }
+    QByteArray address() const { return "http://127.0.0.1:" + QByteArray::number(server.serverPort()); }
+
+private:
+    static std::optional<HttpRequest> takeRequest(QByteArray &received)
+    {
+        const qsizetype headEnd = received.indexOf("\r\n\r\n");
+        if (headEnd < 0)
+            return std::nullopt;
+        const QList<QByteArray> lines = received.left(headEnd).split('\n');
+        const QList<QByteArray> requestLine = lines.first().trimmed().split(' ');
+        HttpRequest request{requestLine.value(0), requestLine.value(1), {}, {}};
+        for (const QByteArray &line : lines.mid(1)) {
+            const qsizetype colon = line.indexOf(':');
+            request.headers.insert(line.left(colon).trimmed().toLower(), line.mid(colon + 1).trimmed());
+        }
+        const qsizetype length = request.headers.value("content-length", "0").toLongLong();
+        if (received.size() < headEnd + 4 + length)
+            return std::nullopt;
+        request.body = received.mid(headEnd + 4, length);
+        received.remove(0, headEnd + 4 + length);
+        return request;
+    }
+
+    void serve(QTcpSocket &socket, const HttpRequest &request)
+    {
+        requests << request;
+        const std::optional<HttpAnswer> reply = answer(request);
+        if (!reply)
+            return;
+        static const QMap<int, QByteArray> reasons{
+            {200, "OK"}, {302, "Found"}, {404, "Not Found"}, {500, "Internal Server Error"}};
+        socket.write("HTTP/1.1 " + QByteArray::number(reply->status) + ' ' + reasons.value(reply->status) + "\r\n"
+                     + "Content-Type: text/html\r\nContent-Length: " + QByteArray::number(reply->body.size()) + "\r\n"
+                     + reply->extraHeaders + "\r\n" + reply->body);
+    }
+
+    QTcpServer server;
+};
+
+// The text of the LinkError that call raises; a null text when it raised none.
+QString raisedText(const std::function<void()> &call)
+{
+    try {
+        call();
+    } catch (const LinkError &error) {
+        return error.message();
+    }
+    return {};
+}
+
+const QByteArray EndpointPath = "/orbeo/authEndpoint.php";
+
+} // namespace
+
+class NameServerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { qunsetenv("QUORVELBOT_SERVER"); }
+
+    void endpointFollowsTheServerSetting_data()
+    {
+        QTest::addColumn<QByteArray>("setting");
+        QTest::addColumn<QString>("endpoint");
+        QTest::newRow("unset") << QByteArray() << "http://www.quorvelbot.com/orbeo/authEndpoint.php";
+        QTest::newRow("local server") << QByteArray("http://127.0.0.1:8080")
+                                      << "http://127.0.0.1:8080/orbeo/authEndpoint.php";
+        QTest::newRow("trailing slash") << QByteArray("http://127.0.0.1:8080/")
+                                        << "http://127.0.0.1:8080/orbeo/authEndpoint.php";
+    }
+    void endpointFollowsTheServerSetting()
+    {
+        QFETCH(QByteArray, setting);
+        QFETCH(QString, endpoint);
+        if (!setting.isNull())
+            qputenv("QUORVELBOT_SERVER", setting);
+        QCOMPARE(makerServerUrl(QString::fromLatin1(EndpointPath)), QUrl(endpoint));
+    }
+
+    void queryPostsTheForm_data()
+    {
+        QTest::addColumn<bool>("askVersion");
+        QTest::addColumn<QString>("baseName");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::newRow("address") << false << "lab-robot" << QByteArray("getIP=lab-robot") << QByteArray("10.0.0.7");
+        QTest::newRow("address, encoded") << false << "lab robot&1" << QByteArray("getIP=lab+robot%261")
+                                          << QByteArray("10.0.0.7");
+        QTest::newRow("version, encoded") << true << "lab robot&1" << QByteArray("getRobVer=lab+robot%261")
+                                          << QByteArray("3.7");
+        QTest::newRow("version, non-ASCII") << true << QString::fromUtf8("B\u00fcro=2+3")
+                                            << QByteArray("getRobVer=B%C3%BCro%3D2%2B3") << QByteArray("3.71");
+    }
+    void queryPostsTheForm()
+    {
+        QFETCH(bool, askVersion);
+        QFETCH(QString, baseName);
+        QFETCH(QByteArray, body);
+        QFETCH(QByteArray, answer);
+        FakeWebServer web;
+        web.answer = [&](const HttpRequest &) { return HttpAnswer{200, answer, {}}; };
+        QVERIFY(web.listen());
+        qputenv("QUORVELBOT_SERVER", web.address());
+
+        NameServer names;
+        const QString reply = askVersion ? names.askVersion(baseName) : names.askAddress(baseName);
+
+        QCOMPARE(reply, QString::fromLatin1(answer));
+        QCOMPARE(web.requests.size(), 1);
+        const HttpRequest &request = web.requests.first();
+        QCOMPARE(request.method, QByteArray("POST"));
+        QCOMPARE(request.path, EndpointPath);
+        QCOMPARE(request.headers.value("content-type"), QByteArray("application/x-www-form-urlencoded"));
+        QCOMPARE(request.headers.value("user-agent"),
+                 QByteArray("Mozilla/5.0 (Windows NT 6.1; WOW64; rv:12.0) Gecko/20100101 Firefox/12.0"));
+        QCOMPARE(request.headers.value("accept"), QByteArray("text/html, */*"));
+        QCOMPARE(request.body, body);
+    }
+
+    void replyIsTrimmed_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("reply");
+        QTest::newRow("blanks and line end") << QByteArray("  error \r\n") << "error";
+        QTest::newRow("control characters") << QByteArray("\x01\t3.71\0\n", 8) << "3.71";
+        QTest::newRow("inner blank kept") << QByteArray(" lab robot ") << "lab robot";
+        QTest::newRow("nothing") << QByteArray(" \r\n") << "";
+    }
+    void replyIsTrimmed()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, reply);
+        FakeWebServer web;
+        web.answer = [&](const HttpRequest &) { return HttpAnswer{200, body, {}}; };
+        QVERIFY(web.listen());
+        qputenv("QUORVELBOT_SERVER", web.address());
+        NameServer names;
+        QCOMPARE(names.askAddress(QStringLiteral("lab-robot")), reply);
+    }
+
+    void replyRules_data()
+    {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<bool>("usable");
+        QTest::newRow("ERROR") << "ERROR" << false;
+        QTest::newRow("error") << "error" << false;
+        QTest::newRow("Error") << "Error" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("one character") << "7" << false;
+        QTest::newRow("two characters") << "ab" << true;
+        QTest::newRow("address") << "192.168.1.20" << true;
+        QTest::newRow("version") << "3.7" << true;
+        QTest::newRow("longer than ERROR") << "ERRORS" << true;
+    }
+    void replyRules()
+    {
+        QFETCH(QString, reply);
+        QFETCH(bool, usable);
+        QCOMPARE(isUsableNameServerReply(reply), usable);
+    }
+
+    void httpErrorStatusRaises_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::newRow("500") << 500;
+        QTest::newRow("404") << 404;
+    }
+    void httpErrorStatusRaises()
+    {
+        QFETCH(int, status);
+        FakeWebServer web;
+        web.answer = [&](const HttpRequest &) { return HttpAnswer{status, "10.0.0.7", {}}; };
+        QVERIFY(web.listen());
+        qputenv("QUORVELBOT_SERVER", web.address());
+        NameServer names;
+        const QString error = raisedText([&] { names.askAddress(QStringLiteral("lab-robot")); });
+        QVERIFY2(!error.isEmpty() && !error.contains(QLatin1String("10.0.0.7")), qPrintable(error));
+    }
+
+    void refusedConnectionRaises()
+    {
+        quint16 closedPort = 0;
+        {
+            QTcpServer probe;
+            QVERIFY(probe.listen(QHostAddress::LocalHost));
+            closedPort = probe.serverPort();
+        }
+        qputenv("QUORVELBOT_SERVER", "http://127.0.0.1:" + QByteArray::number(closedPort));
+        NameServer names;
+        QCOMPARE(raisedText([&] { names.askVersion(QStringLiteral("lab-robot")); }),
+                 QStringLiteral("Connection refused"));
+    }
+
+    void silentServerRaisesAfterTheLimit()
+    {
+        QCOMPARE(NameServer().answerLimitMs(), 10000);
+
+        FakeWebServer web;
+        web.answer = [](const HttpRequest &) { return std::nullopt; };
+        QVERIFY(web.listen());
+        qputenv("QUORVELBOT_SERVER", web.address());
+        NameServer names(300);
+        QElapsedTimer waited;
+        waited.start();
+        const QString error = raisedText([&] { names.askAddress(QStringLiteral("lab-robot")); });
+        QCOMPARE(error, QStringLiteral("The name server did not answer within 0.3 seconds"));
+        QVERIFY(waited.elapsed() >= 300 && waited.elapsed() < 5000);
+        QCOMPARE(web.requests.size(), 1);
+    }
+
+    void cookiesAreSentBack()
+    {
+        FakeWebServer web;
+        web.answer = [](const HttpRequest &) { return HttpAnswer{200, "3.7", "Set-Cookie: visit=42; Path=/\r\n"}; };
+        QVERIFY(web.listen());
+        qputenv("QUORVELBOT_SERVER", web.address());
+        NameServer names;
+        names.askVersion(QStringLiteral("lab-robot"));
+        names.askAddress(QStringLiteral("lab-robot"));
+        QCOMPARE(web.requests.size(), 2);
+        QCOMPARE(web.requests[1].headers.value("cookie"), QByteArray("visit=42"));
+    }
+
+    void redirectIsFollowed()
+    {
+        FakeWebServer web;
+        web.answer = [](const HttpRequest &request) {
+            if (request.path == EndpointPath)
+                return HttpAnswer{302, {}, "Location: /orbeo/moved.php\r\n"};
+            return HttpAnswer{200, "10.0.0.7", {}};
+        };
+        QVERIFY(web.listen());
+        qputenv("QUORVELBOT_SERVER", web.address());
+        NameServer names;
+        QCOMPARE(names.askAddress(QStringLiteral("lab-robot")), QStringLiteral("10.0.0.7"));
+        QCOMPARE(web.requests.size(), 2);
+        QCOMPARE(web.requests[1].path, QByteArray("/orbeo/moved.php"));
+    }
+};
+
+QTEST_MAIN(NameServerTest)
+#include "NameServerTest.moc"

@@ -1,0 +1,36 @@
+#pragma once
+#include <QProcess>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+// A virtual X desktop of its own for a test, with the tools to look at it and
+// act on it as a person would: find windows, type, click, take screenshots.
+class Desktop {
+public:
+    // dpi: the desktop's logical pixels per inch (Xft.dpi)
+    explicit Desktop(int dpi = 96);
+    ~Desktop();
+
+    bool isUp() const { return up; }
+    QString display() const { return name; }
+    QProcessEnvironment environment() const;
+
+    // The id of the first window whose title is exactly title, waiting up to
+    // milliseconds for it to appear; empty when there is none.
+    QString findWindow(const QString &title, int milliseconds = 5000) const;
+    QSize windowSize(const QString &window) const;
+    QString focusedWindowTitle() const;
+    // Runs xdotool with the arguments; its standard output, trimmed.
+    QString xdotool(const QStringList &arguments) const;
+    // Asks the window to close, as a window manager's close button does.
+    bool closeWindow(const QString &window) const;
+    bool screenshot(const QString &path, const QString &window = QString()) const;
+
+private:
+    QString run(const QString &program, const QStringList &arguments) const;
+
+    QProcess server;
+    QString name;
+    bool up = false;
+};
