@@ -123,6 +123,8 @@ void TForm2::processIncomingData(const QString &text)
                  QStringLiteral("Warning"), BoxIcon::Warning});
         break;
     case MessageKind::PingEcho:
+        pingEcho(text);
+        break;
     case MessageKind::Proximity:
     case MessageKind::Battery:
     case MessageKind::Wireless:

@@ -50,7 +50,11 @@ void TForm2::sendViaWebRTC(const QString &text)
 void TForm2::useTransports(std::unique_ptr<RobotTransport> cloud, std::unique_ptr<RobotTransport> socket,
                            std::unique_ptr<RobotTransport> webRtc)
 {
-    cloudTransport = std::move(cloud);
-    socketTransport = std::move(socket);
-    webRtcTransport = std::move(webRtc);
+    cloudTransport = cloud.get();
+    socketTransport = socket.get();
+    webRtcTransport = webRtc.get();
+    standIns.clear();
+    standIns.push_back(std::move(cloud));
+    standIns.push_back(std::move(socket));
+    standIns.push_back(std::move(webRtc));
 }

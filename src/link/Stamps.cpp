@@ -29,6 +29,10 @@ QString timeOfDay(qint64 localMsecs)
 
 QString secondsInMinute(qint64 elapsedMsecs)
 {
-    const qint64 ms = floorMod(elapsedMsecs, 60000);
-    return twoDigits(ms / 1000) + u'.' + threeDigits(ms % 1000);
+    return twoDigits(secondsFieldOf(elapsedMsecs)) + u'.' + threeDigits(floorMod(elapsedMsecs, 1000));
+}
+
+int secondsFieldOf(qint64 elapsedMsecs)
+{
+    return int(floorMod(elapsedMsecs, 60000) / 1000);
 }

@@ -14,3 +14,5 @@ QString millisecondStamp(qint64 localMsecs);
 QString timeOfDay(qint64 localMsecs);
 // Seconds within the minute and milliseconds of a span, "ss.zzz".
 QString secondsInMinute(qint64 elapsedMsecs);
+// The seconds within the minute of a span, 0 to 59.
+int secondsFieldOf(qint64 elapsedMsecs);

@@ -9,8 +9,6 @@
 #include "platform/Shell.h"
 #include "platform/SkypeClient.h"
 
-#include <QDir>
-#include <QHostAddress>
 #include <QPushButton>
 #include <QTimer>
 #include <QWebSocket>
@@ -28,13 +26,13 @@ void TForm2::restart()
     s.loginRequested = false;
     try {
         if (s.pathCloud) {
-            platform.shell->open(QDir::current().filePath(QStringLiteral("kill8817")), QStringLiteral("nil"));
+            platform.shell->open(companionStopper(), QStringLiteral("nil"));
         } else if (s.pathSocket) {
+            socketConnectTimer->stop();
             webSocketClient->close();
         } else if (s.pathWebRtc) {
-            // the server keeps listening for the next session
-            if (!webSocketServer->isListening())
-                webSocketServer->listen(QHostAddress::LocalHost, WebRtcServerTransport::CompanionPort);
+            webRtcServer->listen(); // it keeps listening for the next session
+            endWebRtcCompanion();
         }
     } catch (...) {
     }

@@ -5,9 +5,15 @@
 #include <QWebSocket>
 #include <QWebSocketServer>
 
-WebRtcServerTransport::WebRtcServerTransport(QWebSocketServer &server) : server(server)
+WebRtcServerTransport::WebRtcServerTransport(QWebSocketServer &server, QObject *parent)
+    : QObject(parent), server(server)
 {
     connect(&server, &QWebSocketServer::newConnection, this, &WebRtcServerTransport::takeConnections);
+}
+
+bool WebRtcServerTransport::listen(quint16 port)
+{
+    return server.isListening() || server.listen(QHostAddress::LocalHost, port);
 }
 
 void WebRtcServerTransport::takeConnections()
@@ -15,6 +21,7 @@ void WebRtcServerTransport::takeConnections()
     while (QWebSocket *socket = server.nextPendingConnection()) {
         socket->setParent(this);
         connections.append(socket);
+        connect(socket, &QWebSocket::textMessageReceived, this, &WebRtcServerTransport::textReceived);
         connect(socket, &QWebSocket::disconnected, this, [this, socket] {
             connections.removeOne(socket);
             socket->deleteLater();

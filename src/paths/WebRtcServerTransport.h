@@ -7,19 +7,26 @@
 class QWebSocket;
 class QWebSocketServer;
 
-// The WebRTC path's way out: the local WebSocket server that the WebRTC
-// companion connects to. Texts go, unframed, to the server's first
-// connection, which is the companion's.
+// The local WebSocket server on port 9002 that the WebRTC companion connects
+// to. Texts go, unframed, to the server's first connection, which is the
+// companion's. It listens on the loopback address alone: only programs on
+// this machine may speak for the robot.
 class WebRtcServerTransport : public QObject, public RobotTransport {
     Q_OBJECT
 public:
     static constexpr quint16 CompanionPort = 9002;
 
-    explicit WebRtcServerTransport(QWebSocketServer &server);
+    explicit WebRtcServerTransport(QWebSocketServer &server, QObject *parent = nullptr);
+    // Starts listening unless it does already; false when the port is taken.
+    bool listen(quint16 port = CompanionPort);
     bool isReady() const override;
     // Raises a LinkError when the server listens but nobody is connected.
     void writeText(const QString &text) override;
     QWebSocket *firstConnection() const;
+
+signals:
+    // a text message on any of the connections
+    void textReceived(const QString &text);
 
 private:
     void takeConnections();

@@ -7,6 +7,7 @@ class Shell;
 class SkypeAutomation;
 class KeyStrokes;
 class SingleInstance;
+class ProcessRunner;
 
 // The operating-system services the controller uses, handed to the main
 // window at start-up so that tests can put doubles in their place.
@@ -18,4 +19,5 @@ struct Platform {
     SkypeAutomation *skype;
     KeyStrokes *keys;
     SingleInstance *instance;
+    ProcessRunner *processes;
 };

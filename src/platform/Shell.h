@@ -1,15 +1,28 @@
 #pragma once
 #include <QString>
+#include <QtGlobal>
 
-// Starts a program the way the desktop shell does: with its window hidden,
-// not waited for, its outcome ignored.
+// A program started by the controller, known well enough to end it later
+// and never another process that happens to get the same id.
+struct StartedProgram {
+    qint64 pid = 0;
+    quint64 startTicks = 0; // when the system started it
+    bool isValid() const { return pid > 0; }
+};
+
+// Starts programs the way the desktop shell does: with their window hidden,
+// not waited for, their outcome ignored; and ends the ones it started.
 class Shell {
 public:
     virtual ~Shell() = default;
-    virtual void open(const QString &program, const QString &parameters, const QString &workingFolder = {}) = 0;
+    virtual StartedProgram open(const QString &program, const QString &parameters,
+                                const QString &workingFolder = {}) = 0;
+    // Ends the program if it still runs; does nothing otherwise.
+    virtual void end(const StartedProgram &program) = 0;
 };
 
 class ProcessShell : public Shell {
 public:
-    void open(const QString &program, const QString &parameters, const QString &workingFolder) override;
+    StartedProgram open(const QString &program, const QString &parameters, const QString &workingFolder) override;
+    void end(const StartedProgram &program) override;
 };

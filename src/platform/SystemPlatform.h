@@ -4,6 +4,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Pause.h"
 #include "platform/Platform.h"
+#include "platform/ProcessRunner.h"
 #include "platform/Shell.h"
 #include "platform/SingleInstance.h"
 #include "platform/SkypeClient.h"
@@ -11,7 +12,7 @@
 // The real services of this platform.
 class SystemPlatform {
 public:
-    Platform platform() { return {&clock, &pause, &boxes, &shell, &skype, &keys, &instance}; }
+    Platform platform() { return {&clock, &pause, &boxes, &shell, &skype, &keys, &instance, &processes}; }
 
 private:
     SystemClock clock;
@@ -21,4 +22,5 @@ private:
     AbsentSkypeAutomation skype;
     NoKeyStrokes keys;
     LocalSingleInstance instance;
+    ChildProcessRunner processes;
 };

@@ -2,7 +2,9 @@
 
 #include "link/RobotTransport.h"
 #include "paths/CloudTransport.h"
+#include "paths/CompanionLineServer.h"
 #include "paths/DirectSocketTransport.h"
+#include "paths/NameServer.h"
 #include "paths/WebRtcServerTransport.h"
 #include "platform/ApplicationFolder.h"
 #include "platform/MessageBoxes.h"
@@ -43,17 +45,40 @@ TForm2::TForm2(const Platform &platform, QWidget *parent)
       mTimer(windowTimer(this, 2500)),
       userTimer(windowTimer(this, 500)),
       LoginTimer(windowTimer(this, 500)),
+      socketConnectTimer(windowTimer(this, 4000)),
+      IdHTTP1(std::make_unique<NameServer>()),
       webSocketClient(new QWebSocket(QString(), QWebSocketProtocol::VersionLatest, this)),
       webSocketServer(new QWebSocketServer(QStringLiteral("QuorvelBot"), QWebSocketServer::NonSecureMode, this)),
-      logFile(QDir::current().absoluteFilePath(QStringLiteral("log.txt")))
+      webRtcServer(new WebRtcServerTransport(*webSocketServer, this)),
+      IdTCPServer1(new CompanionLineServer([this](const QString &line) { cloudCompanionLine(line); }, this)),
+      logFile(QDir::current().absoluteFilePath(QStringLiteral("log.txt"))),
+      cloudSender(std::make_unique<CloudTransport>()),
+      socketSender(std::make_unique<DirectSocketTransport>(*webSocketClient)),
+      cloudTransport(cloudSender.get()),
+      socketTransport(socketSender.get()),
+      webRtcTransport(webRtcServer)
 {
     createControls();
+    connectComponents();
+}
+
+void TForm2::connectComponents()
+{
     connect(statusBarTimer, &QTimer::timeout, this, &TForm2::statusBarTimerTimer);
     connect(LoginTimer, &QTimer::timeout, this, &TForm2::LoginTimerTimer);
+    connect(Timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
+    connect(Timer3, &QTimer::timeout, this, &TForm2::Timer3Timer);
+    connect(commandTimeOutTimer, &QTimer::timeout, this, &TForm2::commandTimeOutTimerTimer);
+    connect(SignIn, &QPushButton::clicked, this, &TForm2::SignInClick);
 
-    cloudTransport = std::make_unique<CloudTransport>();
-    socketTransport = std::make_unique<DirectSocketTransport>(*webSocketClient);
-    webRtcTransport = std::make_unique<WebRtcServerTransport>(*webSocketServer);
+    socketConnectTimer->setSingleShot(true);
+    connect(socketConnectTimer, &QTimer::timeout, webSocketClient, [this] {
+        if (webSocketClient->state() != QAbstractSocket::ConnectedState)
+            webSocketClient->abort();
+    });
+    connect(webSocketClient, &QWebSocket::connected, this, &TForm2::webSocketClientOnConnect);
+    connect(webSocketClient, &QWebSocket::textMessageReceived, this, &TForm2::webSocketClientOnMessage);
+    connect(webRtcServer, &WebRtcServerTransport::textReceived, this, &TForm2::webSocketServerOnMessage);
 }
 
 TForm2::~TForm2() = default;

@@ -4,13 +4,19 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "contacts/ContactList.h"
 #include "controls/CameraMemory.h"
 #include "link/LinkState.h"
 #include "platform/Platform.h"
+#include "platform/Shell.h"
 #include "settings/ControllerSettings.h"
 
+class CloudTransport;
+class CompanionLineServer;
+class DirectSocketTransport;
+class NameServer;
 class Picture;
 class QAction;
 class QCheckBox;
@@ -27,6 +33,7 @@ class QWebSocket;
 class QWebSocketServer;
 class RobotTransport;
 class SkypeClient;
+class WebRtcServerTransport;
 struct BoxRequest;
 enum class MessageKind;
 
@@ -70,8 +77,13 @@ public:
     QTimer *userTimer;           // waits for the user list
     QTimer *LoginTimer;          // the delayed start-up step
 
+    QTimer *socketConnectTimer;  // gives up a WebSocket connection not made in time
+
+    std::unique_ptr<NameServer> IdHTTP1;
     QWebSocket *webSocketClient;
     QWebSocketServer *webSocketServer;
+    WebRtcServerTransport *webRtcServer; // the WebRTC companion's connections
+    CompanionLineServer *IdTCPServer1;   // the cloud companion's lines
 
     // --- sign-in area ---
     Picture *Image3; // logo
@@ -161,6 +173,12 @@ public:
     QString getLoginString(int loginType) const;
     void callAnswered();
     void restart();
+    void loginUsingDirectSocket(const QString &botName);
+    void loginUsingWebRTC(const QString &botName);
+    void loginUsingQCS(const QString &botName);
+    int ExecandReturn(const QString &commandLine);
+    // the program that ends the cloud companion holding port 8817
+    static QString companionStopper();
 
     // --- views (ui/Views.cpp) ---
     void enableDriveView();
@@ -187,6 +205,13 @@ public:
 
 public slots:
     void statusBarTimerTimer();
+    void SignInClick();
+    void Timer3Timer();
+    void Timer1Timer();
+    void commandTimeOutTimerTimer();
+    void webSocketClientOnConnect();
+    void webSocketClientOnMessage(const QString &text);
+    void webSocketServerOnMessage(const QString &text);
     void DisconnectClick();
     void LoginTimerTimer();
     void delBotClick();
@@ -210,7 +235,14 @@ private:
     void setOuterSize(int width, int height);
     void centreOnScreen();
     void stayOnTop(bool on);
+    void bringToFront();
     void FormClose();
+
+    // paths (paths/)
+    void avReminder();
+    void endWebRtcCompanion();
+    void cloudCompanionLine(const QString &line);
+    void connectComponents();
 
     // views (ui/Views.cpp)
     void placeRightHandGroup(bool tableTop);
@@ -225,6 +257,7 @@ private:
 
     // robot facts and reports (link/StatusReports.cpp)
     void robotFact(MessageKind kind, const QString &text);
+    void pingEcho(const QString &text);
     void wifiSwitchAcknowledged();
     void driveAlert(const QString &text);
 
@@ -235,8 +268,13 @@ private:
     QSize requestedOuterSize;
 
     QString logFile;
-    std::unique_ptr<RobotTransport> cloudTransport;
-    std::unique_ptr<RobotTransport> socketTransport;
-    std::unique_ptr<RobotTransport> webRtcTransport;
+    StartedProgram webRtcCompanion;
+    std::unique_ptr<CloudTransport> cloudSender;
+    std::unique_ptr<DirectSocketTransport> socketSender;
+    // the path each command leaves by: the real ones, or stand-ins
+    RobotTransport *cloudTransport;
+    RobotTransport *socketTransport;
+    RobotTransport *webRtcTransport;
+    std::vector<std::unique_ptr<RobotTransport>> standIns;
     std::unique_ptr<SkypeClient> skypeSession;
 };

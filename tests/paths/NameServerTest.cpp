@@ -2,6 +2,8 @@
 
 #include "link/LinkError.h"
 
+#include "FakeWebServer.h"
+
 #include <QElapsedTimer>
 #include <QMap>
 #include <QTcpServer>
@@ -11,82 +13,6 @@
 #include <optional>
 
 namespace {
-
-struct HttpRequest {
-    QByteArray method;
-    QByteArray path;
-    QMap<QByteArray, QByteArray> headers; // names in lower case
-    QByteArray body;
-};
-
-struct HttpAnswer {
-    int status = 200;
-    QByteArray body;
-    QByteArray extraHeaders; // complete lines, each ending in CR LF
-};
-
-// A web server on the loopback address that speaks just enough HTTP/1.1 for
-// the name server's requests: it records each request and answers it as the
-// test says, or not at all when the answer is empty.
-class FakeWebServer {
-public:
-    std::function<std::optional<HttpAnswer>(const HttpRequest &)> answer;
-    QList<HttpRequest> requests;
-
-    FakeWebServer()
-    {
-        QObject::connect(&server, &QTcpServer::newConnection, [this] {
-            while (QTcpSocket *socket = server.nextPendingConnection()) {
-                auto received = std::make_shared<QByteArray>();
-                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, received] {
-                    *received += socket->readAll();
-                    while (std::optional<HttpRequest> request = takeRequest(*received))
-                        serve(*socket, *request);
-                });
-                QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            }
-        });
-    }
-
-    bool listen() { return server.listen(QHostAddress::LocalHost); }
-    QByteArray address() const { return "http://127.0.0.1:" + QByteArray::number(server.serverPort()); }
-
-private:
-    static std::optional<HttpRequest> takeRequest(QByteArray &received)
-    {
-        const qsizetype headEnd = received.indexOf("\r\n\r\n");
-        if (headEnd < 0)
-            return std::nullopt;
-        const QList<QByteArray> lines = received.left(headEnd).split('\n');
-        const QList<QByteArray> requestLine = lines.first().trimmed().split(' ');
-        HttpRequest request{requestLine.value(0), requestLine.value(1), {}, {}};
-        for (const QByteArray &line : lines.mid(1)) {
-            const qsizetype colon = line.indexOf(':');
-            request.headers.insert(line.left(colon).trimmed().toLower(), line.mid(colon + 1).trimmed());
-        }
-        const qsizetype length = request.headers.value("content-length", "0").toLongLong();
-        if (received.size() < headEnd + 4 + length)
-            return std::nullopt;
-        request.body = received.mid(headEnd + 4, length);
-        received.remove(0, headEnd + 4 + length);
-        return request;
-    }
-
-    void serve(QTcpSocket &socket, const HttpRequest &request)
-    {
-        requests << request;
-        const std::optional<HttpAnswer> reply = answer(request);
-        if (!reply)
-            return;
-        static const QMap<int, QByteArray> reasons{
-            {200, "OK"}, {302, "Found"}, {404, "Not Found"}, {500, "Internal Server Error"}};
-        socket.write("HTTP/1.1 " + QByteArray::number(reply->status) + ' ' + reasons.value(reply->status) + "\r\n"
-                     + "Content-Type: text/html\r\nContent-Length: " + QByteArray::number(reply->body.size()) + "\r\n"
-                     + reply->extraHeaders + "\r\n" + reply->body);
-    }
-
-    QTcpServer server;
-};
 
 // The text of the LinkError that call raises; a null text when it raised none.
 QString raisedText(const std::function<void()> &call)

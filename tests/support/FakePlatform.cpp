@@ -13,9 +13,15 @@ BoxAnswer ScriptedBoxes::show(QWidget *, const BoxRequest &request)
     return answers.isEmpty() ? BoxAnswer::Ok : answers.takeFirst();
 }
 
-void RecordingShell::open(const QString &program, const QString &parameters, const QString &workingFolder)
+StartedProgram RecordingShell::open(const QString &program, const QString &parameters, const QString &workingFolder)
 {
     journal << QStringLiteral("shell %1 [%2] in [%3]").arg(program, parameters, workingFolder);
+    return {++lastPid, 1};
+}
+
+void RecordingShell::end(const StartedProgram &program)
+{
+    journal << QStringLiteral("end %1").arg(program.pid);
 }
 
 void RecordingKeys::key(int virtualKey, bool down)

@@ -41,7 +41,9 @@ public:
 class RecordingShell : public Shell {
 public:
     explicit RecordingShell(QStringList &journal) : journal(journal) {}
-    void open(const QString &program, const QString &parameters, const QString &workingFolder) override;
+    StartedProgram open(const QString &program, const QString &parameters, const QString &workingFolder) override;
+    void end(const StartedProgram &program) override;
+    qint64 lastPid = 1000;
 
 private:
     QStringList &journal;
@@ -89,10 +91,19 @@ public:
     void knock(const QString &title) override { knocks << title; }
 };
 
+// Child processes that are not started: each command line is recorded and
+// answered with the next scripted exit code, 0 when none is left.
+class ScriptedProcesses : public ProcessRunner {
+public:
+    QStringList commandLines;
+    QList<int> exitCodes;
+    int run(const QString &commandLine) override;
+};
+
 class FakePlatform {
 public:
     FakePlatform() : pause(journal), shell(journal), keys(journal), skype(journal) {}
-    Platform platform() { return {&clock, &pause, &boxes, &shell, &skype, &keys, &instance}; }
+    Platform platform() { return {&clock, &pause, &boxes, &shell, &skype, &keys, &instance, &processes}; }
 
     QStringList journal;
     FixedClock clock;
@@ -102,13 +113,5 @@ public:
     RecordingKeys keys;
     FakeSkypeAutomation skype;
     FakeInstance instance;
-};
-
-// Child processes that are not started: each command line is recorded and
-// answered with the next scripted exit code, 0 when none is left.
-class ScriptedProcesses : public ProcessRunner {
-public:
-    QStringList commandLines;
-    QList<int> exitCodes;
-    int run(const QString &commandLine) override;
+    ScriptedProcesses processes;
 };

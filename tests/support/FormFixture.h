@@ -3,14 +3,15 @@
 #include "RecordingTransport.h"
 #include "ui/TForm2.h"
 
-// A main window on doubles of the platform, its three paths recording.
+// A main window on doubles of the platform, its three paths recording (or,
+// with realPaths, its own WebSocket client and servers).
 struct FormFixture {
-    FormFixture();
+    explicit FormFixture(bool realPaths = false);
 
     FakePlatform fake;
-    RecordingTransport *cloud;
-    RecordingTransport *socket;
-    RecordingTransport *webRtc;
+    RecordingTransport *cloud = nullptr;
+    RecordingTransport *socket = nullptr;
+    RecordingTransport *webRtc = nullptr;
     std::unique_ptr<TForm2> form;
 
     // Every text the robot was sent, on whichever path.

@@ -1,0 +1,48 @@
+// Watching the link while the drive view is open: a ping every 5 seconds
+// whose echo gives the round-trip delay, and the end of the session after
+// 15 seconds without any message from the robot.
+#include "ui/TForm2.h"
+
+#include "link/Fields.h"
+#include "link/Stamps.h"
+#include "platform/Clock.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QTimer>
+
+namespace {
+constexpr int PingEverySeconds = 5;
+}
+
+void TForm2::Timer1Timer()
+{
+    const qint64 now = platform.clock->localMsecs();
+    // Only the seconds within the minute of the span count, so a tick held
+    // up for a minute or more waits until that field reaches 5 again.
+    if (secondsFieldOf(now - linkState.lastPingTime) >= PingEverySeconds) {
+        linkState.FStartTime = now;
+        linkState.lastPingStamp = millisecondStamp(now);
+        sendData(QStringLiteral("PING:") + linkState.lastPingStamp, 0);
+        linkState.lastPingTime = now;
+    }
+}
+
+void TForm2::pingEcho(const QString &text)
+{
+    const Fields fields = splitFields(text, u':');
+    const qint64 now = platform.clock->localMsecs();
+    if (fields.count() == 1) {
+        connectionDelayLabel->setText(secondsInMinute(now - linkState.FStartTime) + u's');
+    } else if (fields.at(1) == linkState.lastPingStamp) {
+        const double delay = double(millisecondStamp(now).toLongLong() - fields.at(1).toLongLong()) / 1000.0;
+        connectionDelayLabel->setText(QLocale().toString(delay, 'g', 15) + QStringLiteral(" s"));
+    }
+    // the echo of an older ping says nothing about the link now
+}
+
+void TForm2::commandTimeOutTimerTimer()
+{
+    commandTimeOutTimer->stop();
+    DisconnectClick();
+}

@@ -1,0 +1,121 @@
+#include "paths/CompanionLineServer.h"
+
+#include <QPointer>
+#include <QTcpSocket>
+
+struct CompanionLineServer::Connection {
+    QPointer<QTcpSocket> socket;
+    QByteArray pending;
+    bool dispatching = false; // a handler of this connection is running (a box may be open)
+    bool closed = false;      // dropped while dispatching: removed once the handler returns
+    quint64 lastActive = 0;
+};
+
+namespace {
+
+QString decodeLine(QByteArray bytes)
+{
+    if (bytes.endsWith('\r'))
+        bytes.chop(1);
+    QString line;
+    line.reserve(bytes.size());
+    for (const char c : bytes)
+        line += static_cast<unsigned char>(c) < 128 ? QChar(c) : QChar(u'?');
+    qsizetype first = 0, last = line.size();
+    while (first < last && line[first].unicode() <= 32)
+        ++first;
+    while (last > first && line[last - 1].unicode() <= 32)
+        --last;
+    return line.mid(first, last - first);
+}
+
+} // namespace
+
+CompanionLineServer::CompanionLineServer(std::function<void(const QString &)> lineHandler, QObject *parent)
+    : QObject(parent), handler(std::move(lineHandler))
+{
+    connect(&server, &QTcpServer::newConnection, this, &CompanionLineServer::accept);
+}
+
+CompanionLineServer::~CompanionLineServer() = default;
+
+bool CompanionLineServer::listen(quint16 port)
+{
+    return server.listen(QHostAddress::LocalHost, port);
+}
+
+void CompanionLineServer::accept()
+{
+    while (QTcpSocket *socket = server.nextPendingConnection()) {
+        if (int(connections.size()) >= ConnectionLimit) {
+            Connection *idlest = nullptr;
+            for (const auto &c : connections)
+                if (!c->closed && !c->dispatching && (!idlest || c->lastActive < idlest->lastActive))
+                    idlest = c.get();
+            if (idlest)
+                drop(idlest->socket);
+        }
+        auto connection = std::make_unique<Connection>();
+        connection->socket = socket;
+        connection->lastActive = ++clock;
+        Connection *raw = connection.get();
+        connections.push_back(std::move(connection));
+        connect(socket, &QTcpSocket::readyRead, this, [this, raw] { readLines(*raw); });
+        connect(socket, &QTcpSocket::disconnected, this, [this, socket] { drop(socket); });
+    }
+}
+
+void CompanionLineServer::readLines(Connection &connection)
+{
+    if (connection.closed || !connection.socket)
+        return;
+    connection.pending += connection.socket->readAll();
+    connection.lastActive = ++clock;
+    if (connection.dispatching)
+        return; // the running handler takes these lines when it is done
+    connection.dispatching = true;
+    for (;;) {
+        const qsizetype end = connection.pending.indexOf('\n');
+        qsizetype length = end < 0 ? connection.pending.size() : end;
+        if (length > 0 && connection.pending[length - 1] == '\r')
+            --length;
+        if (length > LineLimit) {
+            connection.dispatching = false;
+            drop(connection.socket);
+            return;
+        }
+        if (end < 0)
+            break;
+        const QString line = decodeLine(connection.pending.left(end));
+        connection.pending.remove(0, end + 1);
+        handler(line);
+        if (connection.closed) { // dropped while the line was handled
+            erase(connection);
+            return;
+        }
+    }
+    connection.dispatching = false;
+}
+
+void CompanionLineServer::drop(QTcpSocket *socket)
+{
+    const auto found = std::find_if(connections.begin(), connections.end(),
+                                    [socket](const auto &c) { return c->socket == socket && !c->closed; });
+    if (found == connections.end())
+        return;
+    Connection &connection = **found;
+    if (socket) {
+        socket->disconnect(this);
+        socket->abort();
+        socket->deleteLater();
+    }
+    connection.closed = true;
+    if (!connection.dispatching)
+        erase(connection);
+}
+
+void CompanionLineServer::erase(Connection &connection)
+{
+    connections.erase(std::find_if(connections.begin(), connections.end(),
+                                   [&connection](const auto &c) { return c.get() == &connection; }));
+}

@@ -1,0 +1,43 @@
+#pragma once
+#include <QObject>
+#include <QTcpServer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QTcpSocket;
+
+// The controller's TCP server on port 6000, to which the cloud companion
+// sends its lines. Each line (ended by LF, a CR before it allowed) is decoded
+// as 7-bit ASCII, trimmed of blanks and control characters and handed to the
+// line handler on the main thread, one at a time and in the order of its
+// connection. A line longer than the limit ends its connection only. It
+// listens on the loopback address alone: only programs on this machine may
+// speak for the robot.
+class CompanionLineServer : public QObject {
+    Q_OBJECT
+public:
+    static constexpr quint16 Port = 6000;
+    static constexpr int LineLimit = 16384;
+    // More connections than this and the one idle longest is dropped, so a
+    // flood of connections cannot crowd out the companion.
+    static constexpr int ConnectionLimit = 32;
+
+    explicit CompanionLineServer(std::function<void(const QString &line)> lineHandler, QObject *parent = nullptr);
+    ~CompanionLineServer() override;
+    bool isListening() const { return server.isListening(); }
+    bool listen(quint16 port = Port);
+    int connectionCount() const { return int(connections.size()); }
+
+private:
+    struct Connection;
+    void accept();
+    void readLines(Connection &connection);
+    void drop(QTcpSocket *socket);
+    void erase(Connection &connection);
+
+    std::function<void(const QString &)> handler;
+    QTcpServer server;
+    std::vector<std::unique_ptr<Connection>> connections;
+    quint64 clock = 0; // counts events, to tell which connection was idle longest
+};

@@ -1,0 +1,106 @@
+#include "FormFixture.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+class LinkHealthTest : public QObject {
+    Q_OBJECT
+private slots:
+    void pingEveryFiveSeconds_data()
+    {
+        QTest::addColumn<int>("sinceLastPing");
+        QTest::addColumn<bool>("pinged");
+        QTest::newRow("4.9 s") << 4900 << false;
+        QTest::newRow("5.0 s") << 5000 << true;
+        QTest::newRow("5.2 s") << 5200 << true;
+        QTest::newRow("61 s: seconds field 1") << 61000 << false;
+        QTest::newRow("65 s") << 65000 << true;
+    }
+    void pingEveryFiveSeconds()
+    {
+        FormFixture f;
+        f.form->linkState.pathWebRtc = true;
+        f.form->linkState.lastPingTime = 1393675195045;
+        QFETCH(int, sinceLastPing);
+        f.fake.clock.now = f.form->linkState.lastPingTime + sinceLastPing;
+        f.form->Timer1Timer();
+        QFETCH(bool, pinged);
+        if (!pinged) {
+            QVERIFY(f.webRtc->written.isEmpty());
+            return;
+        }
+        const QString stamp = QString::number(f.fake.clock.now);
+        QCOMPARE(f.webRtc->written, QStringList{"PING:" + stamp});
+        QCOMPARE(f.form->linkState.lastPingStamp, stamp);
+        QCOMPARE(f.form->linkState.lastPingTime, f.fake.clock.now);
+        QCOMPARE(f.form->linkState.FStartTime, f.fake.clock.now);
+    }
+
+    void echoes_data()
+    {
+        QTest::addColumn<QString>("echo");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("latest ping") << "PING:1393675200045" << "0.153 s";
+        QTest::newRow("older ping") << "PING:1393675195045" << "00.000s";
+        QTest::newRow("bare") << "PING" << "00.153s";
+        QTest::newRow("no colon") << "PINGPONG" << "00.153s";
+    }
+    void echoes()
+    {
+        FormFixture f;
+        f.form->linkState.lastPingStamp = QStringLiteral("1393675200045");
+        f.form->linkState.FStartTime = 1393675200045;
+        f.fake.clock.now = 1393675200198;
+        QFETCH(QString, echo);
+        f.form->processIncomingData(echo);
+        QTEST(f.form->connectionDelayLabel->text(), "label");
+    }
+
+    void bareEchoShowsSecondsWithinTheMinute()
+    {
+        FormFixture f;
+        f.form->linkState.FStartTime = 1000;
+        f.fake.clock.now = 2200;
+        f.form->processIncomingData(QStringLiteral("PING"));
+        QCOMPARE(f.form->connectionDelayLabel->text(), QStringLiteral("01.200s"));
+    }
+
+    void aFailedPingEndsTheTick()
+    {
+        FormFixture f;
+        f.form->linkState.pathWebRtc = true;
+        f.webRtc->failing = true;
+        f.fake.clock.now = 10000;
+        QVERIFY_THROWS_EXCEPTION(LinkError, f.form->Timer1Timer());
+    }
+
+    void silenceEndsTheSession()
+    {
+        FormFixture f;
+        f.selectRobot();
+        f.form->linkState.pathSocket = true;
+        f.form->driveViewShown = true;
+        f.form->commandTimeOutTimer->start();
+        f.form->commandTimeOutTimerTimer();
+        QVERIFY(!f.form->commandTimeOutTimer->isActive());
+        QVERIFY(f.socket->written.last().endsWith(":Z"));
+        QVERIFY(!f.form->driveViewShown);
+        QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("Ready"));
+    }
+
+    void timersAsTheyAreWired()
+    {
+        FormFixture f;
+        QCOMPARE(f.form->Timer1->interval(), 250);
+        QCOMPARE(f.form->commandTimeOutTimer->interval(), 15000);
+        f.form->commandTimeOutTimer->setInterval(30);
+        f.selectRobot();
+        f.form->driveViewShown = true;
+        f.form->commandTimeOutTimer->start();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.form->driveViewShown, 2000); // the real timer ends it too
+    }
+};
+
+QTEST_MAIN(LinkHealthTest)
+#include "LinkHealthTest.moc"
