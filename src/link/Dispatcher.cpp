@@ -126,10 +126,20 @@ void TForm2::processIncomingData(const QString &text)
         pingEcho(text);
         break;
     case MessageKind::Proximity:
+        proximityReport(text);
+        break;
     case MessageKind::Battery:
+        batteryReport(text);
+        break;
     case MessageKind::Wireless:
+        wirelessReport(text);
+        break;
     case MessageKind::NetworkScan:
+        networkScan(text);
+        break;
     case MessageKind::LaserPresent:
+        laserPresentReport(text);
+        break;
     case MessageKind::IgnoredB:
     case MessageKind::Trs:
     case MessageKind::Unknown:

@@ -26,6 +26,7 @@ void TForm2::Timer1Timer()
         sendData(QStringLiteral("PING:") + linkState.lastPingStamp, 0);
         linkState.lastPingTime = now;
     }
+    driveTick();
 }
 
 void TForm2::pingEcho(const QString &text)

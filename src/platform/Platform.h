@@ -8,6 +8,7 @@ class SkypeAutomation;
 class KeyStrokes;
 class SingleInstance;
 class ProcessRunner;
+class Pointer;
 
 // The operating-system services the controller uses, handed to the main
 // window at start-up so that tests can put doubles in their place.
@@ -20,4 +21,5 @@ struct Platform {
     KeyStrokes *keys;
     SingleInstance *instance;
     ProcessRunner *processes;
+    Pointer *pointer;
 };

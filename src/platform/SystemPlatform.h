@@ -4,6 +4,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Pause.h"
 #include "platform/Platform.h"
+#include "platform/Pointer.h"
 #include "platform/ProcessRunner.h"
 #include "platform/Shell.h"
 #include "platform/SingleInstance.h"
@@ -12,7 +13,7 @@
 // The real services of this platform.
 class SystemPlatform {
 public:
-    Platform platform() { return {&clock, &pause, &boxes, &shell, &skype, &keys, &instance, &processes}; }
+    Platform platform() { return {&clock, &pause, &boxes, &shell, &skype, &keys, &instance, &processes, &pointer}; }
 
 private:
     SystemClock clock;
@@ -23,4 +24,5 @@ private:
     NoKeyStrokes keys;
     LocalSingleInstance instance;
     ChildProcessRunner processes;
+    CursorPointer pointer;
 };

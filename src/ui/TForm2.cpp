@@ -9,6 +9,7 @@
 #include "platform/ApplicationFolder.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SkypeClient.h"
+#include "ui/Picture.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,6 +19,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QSlider>
+#include <QToolButton>
 #include <QTimer>
 #include <QWebSocket>
 #include <QWebSocketServer>
@@ -79,6 +82,29 @@ void TForm2::connectComponents()
     connect(webSocketClient, &QWebSocket::connected, this, &TForm2::webSocketClientOnConnect);
     connect(webSocketClient, &QWebSocket::textMessageReceived, this, &TForm2::webSocketClientOnMessage);
     connect(webRtcServer, &WebRtcServerTransport::textReceived, this, &TForm2::webSocketServerOnMessage);
+
+    connect(Image1, &Picture::pressed, this, &TForm2::PadMouseDown);
+    connect(Image1, &Picture::moved, this, &TForm2::PadMouseMove);
+    connect(Image1, &Picture::released, this, &TForm2::PadMouseUp);
+    connect(panBar, &QSlider::valueChanged, this, &TForm2::panBarChange);
+    connect(tiltBar, &QSlider::valueChanged, this, &TForm2::tiltBarChange);
+    connect(PanLeft, &QPushButton::clicked, this, &TForm2::PanLeftClick);
+    connect(PanRight, &QPushButton::clicked, this, &TForm2::PanRightClick);
+    connect(TiltUp, &QPushButton::clicked, this, &TForm2::TiltUpClick);
+    connect(TiltDown, &QPushButton::clicked, this, &TForm2::TiltDownClick);
+    connect(Center, &QPushButton::clicked, this, &TForm2::CenterClick);
+    int slot = 1;
+    for (QPushButton *memory : {M1, M2, M3}) {
+        connect(memory, &QPushButton::pressed, this, [this, slot] { memoryButtonDown(slot); });
+        connect(memory, &QPushButton::released, this, [this, slot] { memoryButtonUp(slot); });
+        ++slot;
+    }
+    connect(mTimer, &QTimer::timeout, this, &TForm2::mTimerTimer);
+    connect(headLightButton, &QToolButton::clicked, this, &TForm2::headLightButtonClick);
+    connect(laserButton, &QToolButton::clicked, this, &TForm2::LaserButtonClick);
+    connect(chargingButton, &QToolButton::clicked, this, &TForm2::CharginButtonClick);
+    // the drive view's keys reach the keyboard control whatever has the focus
+    qApp->installEventFilter(this);
 }
 
 TForm2::~TForm2() = default;
@@ -133,6 +159,18 @@ void TForm2::closeEvent(QCloseEvent *event)
 
 bool TForm2::eventFilter(QObject *watched, QEvent *event)
 {
+    const bool isKey = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    if (isKey && keyPreview && driveViewShown) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        // a held key's repeats are not new presses
+        if (widget && widget->window() == this && !key->isAutoRepeat()) {
+            if (event->type() == QEvent::KeyRelease)
+                FormKeyUp();
+            else if (!key->text().isEmpty())
+                FormKeyDown(key->text().at(0));
+        }
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         if (watched == UserName)
             UserNameClick();

@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <QPoint>
 #include <QString>
 #include <array>
 #include <memory>
@@ -25,6 +26,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QMouseEvent;
 class QPushButton;
 class QSlider;
 class QTimer;
@@ -61,9 +63,11 @@ public:
     ContactList contactList;
     std::array<CameraMemory, 3> cameraMemories;
     int memorySlotPressed = 0;
-    int leftWheelDemand = 0;
-    int rightWheelDemand = 0;
+    float leftWheelDemand = 0; // whole numbers -99..99, positive forward
+    float rightWheelDemand = 0;
     bool padDragging = false;
+    QPoint padAnchorPoint; // where the pointer goes on press and returns on release
+    bool keyHeld = false;  // a key acted and has not been released yet
     bool driveViewShown = false;
     bool keyPreview = true;    // keys reach the keyboard control whatever has the focus
     double displayScale = 1.0; // pixels per inch / 96, a little more on very dense screens
@@ -195,6 +199,16 @@ public:
     bool Importsettings();
     void writeBackSetting();
 
+    // --- drive pad and camera (controls/) ---
+    void driveTick();
+    void recallCameraMemory(int slot);
+    void FormKeyDown(QChar key);
+    void FormKeyUp();
+
+    // --- accessories (link/Accessories.cpp) ---
+    void laserToggle();
+    void chargeToggle();
+
     // --- dialogs ---
     void updateAboutPage();
 
@@ -213,6 +227,20 @@ public slots:
     void webSocketClientOnMessage(const QString &text);
     void webSocketServerOnMessage(const QString &text);
     void DisconnectClick();
+    void PadMouseDown(QMouseEvent *event);
+    void PadMouseMove(QMouseEvent *event);
+    void PadMouseUp(QMouseEvent *event);
+    void panBarChange();
+    void tiltBarChange();
+    void PanLeftClick();
+    void PanRightClick();
+    void TiltUpClick();
+    void TiltDownClick();
+    void CenterClick();
+    void mTimerTimer();
+    void headLightButtonClick();
+    void LaserButtonClick();
+    void CharginButtonClick();
     void LoginTimerTimer();
     void delBotClick();
     void CheckBox1Click();
@@ -258,6 +286,18 @@ private:
     // robot facts and reports (link/StatusReports.cpp)
     void robotFact(MessageKind kind, const QString &text);
     void pingEcho(const QString &text);
+    void proximityReport(const QString &text);
+    void showProximity(QFrame *bar, int sensor, int left);
+    void batteryReport(const QString &text);
+    void wirelessReport(const QString &text);
+    void networkScan(const QString &text);
+    void laserPresentReport(const QString &text);
+
+    // controls (controls/)
+    void sendStops(const QString &failureText);
+    void setCamera(int tilt, int pan);
+    void memoryButtonDown(int slot);
+    void memoryButtonUp(int slot);
     void wifiSwitchAcknowledged();
     void driveAlert(const QString &text);
 

@@ -3,7 +3,8 @@
 // widens the window over the controls placed further right.
 #include "ui/TForm2.h"
 
-#include "link/Numbers.h"
+#include "controls/DriveMixing.h"
+#include "ui/ButtonLook.h"
 #include "ui/Picture.h"
 
 #include <QFrame>
@@ -24,14 +25,10 @@ void setLeft(QWidget *w, int left)
     w->move(left, w->y());
 }
 
+// the "off" look of an accessory button
 void offLook(QToolButton *button)
 {
-    QFont font = button->font();
-    font.setBold(false);
-    button->setFont(font);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    button->setPalette(palette);
+    setButtonLook(button, Qt::black, false);
 }
 
 } // namespace
@@ -41,7 +38,7 @@ void TForm2::enableDriveView()
     if (driveViewShown)
         return;
     LinkState &s = linkState;
-    const auto scaled = [this](int v) { return roundToEven(v * displayScale); };
+    const auto scaled = [this](int v) { return ::scaled(v, displayScale); };
 
     const bool tableTop = s.robotModel.startsWith(u'T');
     Timer3->stop();

@@ -4,6 +4,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Pause.h"
 #include "platform/Platform.h"
+#include "platform/Pointer.h"
 #include "platform/ProcessRunner.h"
 #include "platform/Shell.h"
 #include "platform/SingleInstance.h"
@@ -100,10 +101,16 @@ public:
     int run(const QString &commandLine) override;
 };
 
+class RecordedPointer : public Pointer {
+public:
+    QList<QPoint> moves;
+    void moveTo(QPoint screenPoint) override { moves << screenPoint; }
+};
+
 class FakePlatform {
 public:
     FakePlatform() : pause(journal), shell(journal), keys(journal), skype(journal) {}
-    Platform platform() { return {&clock, &pause, &boxes, &shell, &skype, &keys, &instance, &processes}; }
+    Platform platform() { return {&clock, &pause, &boxes, &shell, &skype, &keys, &instance, &processes, &pointer}; }
 
     QStringList journal;
     FixedClock clock;
@@ -114,4 +121,5 @@ public:
     FakeSkypeAutomation skype;
     FakeInstance instance;
     ScriptedProcesses processes;
+    RecordedPointer pointer;
 };

@@ -1,0 +1,90 @@
+// Aiming the head's pan/tilt mount. The two bars are the one place the
+// camera position lives: every way of aiming only moves a bar, and each real
+// change of a bar sends exactly one camera command.
+#include "ui/TForm2.h"
+
+#include "controls/CameraCommands.h"
+
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+
+void TForm2::panBarChange()
+{
+    try {
+        sendData(panCommand(panBar->value()), 0);
+    } catch (const std::exception &) {
+        // the bar keeps its place; the next change brings the robot along
+    }
+}
+
+void TForm2::tiltBarChange()
+{
+    try {
+        sendData(tiltCommand(tiltBar->value()), 0);
+    } catch (const std::exception &) {
+    }
+}
+
+void TForm2::setCamera(int tilt, int pan)
+{
+    tiltBar->setValue(clampCameraPosition(tilt));
+    panBar->setValue(clampCameraPosition(pan));
+}
+
+void TForm2::PanLeftClick()
+{
+    panBar->setValue(clampCameraPosition(panBar->value() - 1));
+}
+
+void TForm2::PanRightClick()
+{
+    panBar->setValue(clampCameraPosition(panBar->value() + 1));
+}
+
+void TForm2::TiltUpClick()
+{
+    tiltBar->setValue(clampCameraPosition(tiltBar->value() - 1));
+}
+
+void TForm2::TiltDownClick()
+{
+    tiltBar->setValue(clampCameraPosition(tiltBar->value() + 1));
+}
+
+void TForm2::CenterClick()
+{
+    panBar->setValue(45);
+    tiltBar->setValue(45);
+}
+
+void TForm2::recallCameraMemory(int slot)
+{
+    const CameraMemory &memory = cameraMemories[size_t(slot - 1)];
+    setCamera(memory.tilt, memory.pan);
+    statusBarDisplay(QStringLiteral("Recalled camera position M%1").arg(slot), true);
+}
+
+void TForm2::memoryButtonDown(int slot)
+{
+    mTimer->start();
+    memorySlotPressed = slot;
+}
+
+void TForm2::memoryButtonUp(int slot)
+{
+    if (mTimer->isActive()) {
+        recallCameraMemory(slot);
+    } else {
+        cameraMemories[size_t(slot - 1)] = {tiltBar->value(), panBar->value()};
+        reloadBotFile(-1); // stores the memories with the robot
+        memorySlotPressed = 0;
+    }
+    mTimer->stop();
+}
+
+void TForm2::mTimerTimer()
+{
+    mTimer->stop();
+    statusBarDisplay(QStringLiteral("Saved camera position to M") + QString::number(memorySlotPressed), true);
+}

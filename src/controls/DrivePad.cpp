@@ -1,0 +1,81 @@
+// Driving with the mouse: while the left button is held on the pad, the
+// pointer's place relative to the pad's centre becomes the two wheel
+// demands, which the drive tick sends four times a second.
+#include "ui/TForm2.h"
+
+#include "controls/DriveMixing.h"
+#include "controls/PadMarker.h"
+#include "platform/Pointer.h"
+#include "ui/Picture.h"
+
+#include <QMouseEvent>
+#include <QSlider>
+
+namespace {
+constexpr int StopRepeats = 3;
+}
+
+void TForm2::sendStops(const QString &failureText)
+{
+    try {
+        for (int i = 0; i < StopRepeats; ++i)
+            sendData(StopCommand, 0);
+    } catch (const std::exception &) {
+        writelogfile(failureText);
+    }
+}
+
+void TForm2::PadMouseDown(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    leftWheelDemand = rightWheelDemand = 0;
+    padDragging = true;
+    Image4->show();
+    Image4->raise();
+    // the pointer starts from the pad's centre
+    padAnchorPoint = Image1->mapToGlobal(QPoint(scaled(110, displayScale), scaled(80, displayScale)));
+    platform.pointer->moveTo(padAnchorPoint);
+    Image4->move(scaled(126, displayScale), scaled(110, displayScale));
+    leftWheelDemand = rightWheelDemand = 0;
+    sendStops(QStringLiteral("Send Error"));
+}
+
+void TForm2::PadMouseMove(QMouseEvent *event)
+{
+    if (!padDragging)
+        return;
+    const QPoint at = event->position().toPoint();
+    Image4->move(padMarkerPosition(at.x(), at.y(), displayScale));
+    const WheelDemands demands = padToWheels(at.x(), at.y(), displayScale, settings.padSensitivity);
+    leftWheelDemand = demands.left;
+    rightWheelDemand = demands.right;
+}
+
+void TForm2::PadMouseUp(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    leftWheelDemand = rightWheelDemand = 0;
+    padDragging = false;
+    Image4->hide();
+    platform.pointer->moveTo(padAnchorPoint);
+    Image4->move(scaled(105, displayScale), scaled(75, displayScale));
+    leftWheelDemand = rightWheelDemand = 0;
+    sendStops(QStringLiteral("Send Error mouse up"));
+}
+
+void TForm2::driveTick()
+{
+    const WheelDemands demands{leftWheelDemand, rightWheelDemand};
+    if (demands.isStill())
+        return; // nothing is sent while the pointer rests at the centre
+    const DriveCommand command = driveCommand(demands, linkState.maxSpeed);
+    if (settings.autoCenter && command.autoCentresCamera() && panBar->value() != 45)
+        panBar->setValue(45);
+    try {
+        sendData(command.text, 0);
+    } catch (const std::exception &) {
+        // the next tick tries again with the demands of then
+    }
+}
