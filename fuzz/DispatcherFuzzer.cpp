@@ -5,15 +5,30 @@
 #include "link/Fields.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QLineEdit>
 
 namespace {
 
 QApplication *application;
+FormFixture *fixture;
 
-// The first byte chooses the state the messages meet.
+// The first byte chooses the state the messages meet; whatever the last
+// input left behind is cleared first, so every input starts alike.
 void prepare(FormFixture &f, unsigned char state)
 {
+    f.form->linkState = LinkState();
+    f.form->driveViewShown = true;
+    f.form->disableDriveView();
+    f.form->commandTimeOutTimer->stop();
+    f.form->Timer3->stop();
+    f.form->statusBarTimer->stop();
+    f.fake.journal.clear();
+    f.fake.boxes.shown.clear();
+    for (RecordingTransport *path : {f.cloud, f.socket, f.webRtc})
+        path->written.clear();
+
     LinkState &s = f.form->linkState;
     s.loginRequested = state & 0x01;
     s.sessionOpen = state & 0x02;
@@ -32,7 +47,11 @@ void prepare(FormFixture &f, unsigned char state)
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // the robot list the messages may rewrite lives in a folder of its own
+    static QTemporaryDir home;
+    qputenv("QUORVELBOT_HOME", home.path().toLocal8Bit());
     application = new QApplication(*argc, *argv);
+    fixture = new FormFixture;
     return 0;
 }
 
@@ -40,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size == 0)
         return 0;
-    FormFixture f;
+    FormFixture &f = *fixture;
     prepare(f, data[0]);
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
 

@@ -7,9 +7,10 @@ cd "$(dirname "$0")/.."
 seconds=${1:-300}
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DQUORVELBOT_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz -j"$(nproc)" --target fuzz_dispatcher
-corpus=build-fuzz/corpus
+# absolute paths: the controller under test changes its working folder
+corpus="$PWD/build-fuzz/corpus"
 mkdir -p "$corpus"
 cp -n fuzz/corpus/* "$corpus"/
 LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp" \
-  build-fuzz/fuzz/fuzz_dispatcher -max_total_time="$seconds" -max_len=8192 -rss_limit_mb=2048 -timeout=10 \
-  -artifact_prefix=build-fuzz/ -print_final_stats=1 "$corpus"
+  "$PWD/build-fuzz/fuzz/fuzz_dispatcher" -max_total_time="$seconds" -max_len=8192 -rss_limit_mb=2048 -timeout=10 \
+  -artifact_prefix="$PWD/build-fuzz/" -print_final_stats=1 "$corpus"

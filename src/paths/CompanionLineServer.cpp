@@ -3,11 +3,15 @@
 #include <QPointer>
 #include <QTcpSocket>
 
+#include <algorithm>
+#include <utility>
+
 struct CompanionLineServer::Connection {
     QPointer<QTcpSocket> socket;
     QByteArray pending;
     bool dispatching = false; // a handler of this connection is running (a box may be open)
     bool closed = false;      // dropped while dispatching: removed once the handler returns
+    bool delivered = false;   // a line of it was handed on
     quint64 lastActive = 0;
 };
 
@@ -37,7 +41,14 @@ CompanionLineServer::CompanionLineServer(std::function<void(const QString &)> li
     connect(&server, &QTcpServer::newConnection, this, &CompanionLineServer::accept);
 }
 
-CompanionLineServer::~CompanionLineServer() = default;
+CompanionLineServer::~CompanionLineServer()
+{
+    // The sockets outlive these records (the server deletes them last) and
+    // close as they go: they must not come back to records already gone.
+    for (const auto &connection : connections)
+        if (connection->socket)
+            connection->socket->disconnect(this);
+}
 
 bool CompanionLineServer::listen(quint16 port)
 {
@@ -47,14 +58,9 @@ bool CompanionLineServer::listen(quint16 port)
 void CompanionLineServer::accept()
 {
     while (QTcpSocket *socket = server.nextPendingConnection()) {
-        if (int(connections.size()) >= ConnectionLimit) {
-            Connection *idlest = nullptr;
-            for (const auto &c : connections)
-                if (!c->closed && !c->dispatching && (!idlest || c->lastActive < idlest->lastActive))
-                    idlest = c.get();
-            if (idlest)
-                drop(idlest->socket);
-        }
+        if (int(connections.size()) >= ConnectionLimit)
+            if (Connection *surplus = leastUseful())
+                drop(surplus->socket);
         auto connection = std::make_unique<Connection>();
         connection->socket = socket;
         connection->lastActive = ++clock;
@@ -63,6 +69,17 @@ void CompanionLineServer::accept()
         connect(socket, &QTcpSocket::readyRead, this, [this, raw] { readLines(*raw); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] { drop(socket); });
     }
+}
+
+CompanionLineServer::Connection *CompanionLineServer::leastUseful() const
+{
+    // one that never delivered a line before one that did, then the one idle longest
+    const auto rank = [](const Connection &c) { return std::make_pair(c.delivered, c.lastActive); };
+    Connection *least = nullptr;
+    for (const auto &c : connections)
+        if (!c->closed && !c->dispatching && (!least || rank(*c) < rank(*least)))
+            least = c.get();
+    return least;
 }
 
 void CompanionLineServer::readLines(Connection &connection)
@@ -88,6 +105,7 @@ void CompanionLineServer::readLines(Connection &connection)
             break;
         const QString line = decodeLine(connection.pending.left(end));
         connection.pending.remove(0, end + 1);
+        connection.delivered = true;
         handler(line);
         if (connection.closed) { // dropped while the line was handled
             erase(connection);

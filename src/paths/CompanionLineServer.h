@@ -19,19 +19,22 @@ class CompanionLineServer : public QObject {
 public:
     static constexpr quint16 Port = 6000;
     static constexpr int LineLimit = 16384;
-    // More connections than this and the one idle longest is dropped, so a
-    // flood of connections cannot crowd out the companion.
+    // More connections than this and one is dropped: one that never
+    // delivered a line, else the one idle longest. So a flood of connections
+    // can crowd out neither the companion's open connection nor its next one.
     static constexpr int ConnectionLimit = 32;
 
     explicit CompanionLineServer(std::function<void(const QString &line)> lineHandler, QObject *parent = nullptr);
     ~CompanionLineServer() override;
     bool isListening() const { return server.isListening(); }
     bool listen(quint16 port = Port);
+    QHostAddress serverAddress() const { return server.serverAddress(); }
     int connectionCount() const { return int(connections.size()); }
 
 private:
     struct Connection;
     void accept();
+    Connection *leastUseful() const;
     void readLines(Connection &connection);
     void drop(QTcpSocket *socket);
     void erase(Connection &connection);

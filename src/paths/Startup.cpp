@@ -4,6 +4,8 @@
 #include "ui/TForm2.h"
 
 #include "ui/DisplayScale.h"
+#include "link/LinkError.h"
+#include "platform/MessageBoxes.h"
 #include "platform/SingleInstance.h"
 
 #include <QCheckBox>
@@ -19,10 +21,17 @@ const QString SignInTitle = QStringLiteral("QuorvelBot");
 
 std::optional<int> TForm2::FormCreate()
 {
-    if (!platform.instance->acquire(InstanceName)) {
-        // another controller runs: bring it forward if it is signing in
-        platform.instance->knock(SignInTitle);
-        return 0;
+    try {
+        if (!platform.instance->acquire(InstanceName)) {
+            // another controller runs: bring it forward if it is signing in
+            platform.instance->knock(SignInTitle);
+            return 0;
+        }
+    } catch (const std::exception &error) {
+        // without the lock nothing else may start; say why rather than
+        // leave a window that cannot work
+        showBox({errorText(error), QStringLiteral("Error"), BoxIcon::Error});
+        return 1;
     }
     platform.instance->onKnock([this](const QString &title) {
         if (windowTitle() == title) {

@@ -40,6 +40,9 @@ void WebRtcServerTransport::writeText(const QString &text)
     if (!first)
         throw LinkError(QStringLiteral("List index out of bounds (0)"));
     first->sendTextMessage(text);
+    // Out at once: the goodbye "Z" is followed by a pause that blocks the
+    // event loop and then by the end of the companion.
+    first->flush();
 }
 
 QWebSocket *WebRtcServerTransport::firstConnection() const

@@ -1,57 +1,13 @@
 // The built controller as a process on a desktop of its own.
-#include "Desktop.h"
+#include "ControllerHome.h"
 
-#include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-const QByteArray settings = "Logging:FALSE\r\nAlwaysontop:FALSE\r\nspeedToMute:0\r\npadSensitivity:0\r\n"
-                            "pointNDrive:FALSE\r\nautoAnswer:FALSE\r\ncheckForUpdates:FALSE\r\n"
-                            "autoCenter:FALSE\r\ndriveTimeOut:500\r\naccelSetting:10\r\n";
 const QByteArray robots = "#LastSelected:1\r\nSocket,Lab bench,127.0.0.1,Other,,,45:45:45:45:45:45\r\n"
                           "Auto,Hall,hallrobot,PolyCom,,,45:45:45:45:45:45\r\n";
-
-// An application folder, and a controller started on it.
-struct Controller {
-    QTemporaryDir home;
-    const Desktop &desktop;
-
-    Controller(const Desktop &desktop, bool withSettings = true) : desktop(desktop)
-    {
-        write(QStringLiteral("quorvelbot.ini"), robots);
-        if (withSettings)
-            write(QStringLiteral("Settings.ini"), settings);
-        QDir(home.path()).mkdir(QStringLiteral("runtime"));
-        QFile::setPermissions(home.filePath(QStringLiteral("runtime")), QFileDevice::ReadOwner
-                                                                           | QFileDevice::WriteOwner
-                                                                           | QFileDevice::ExeOwner);
-    }
-    void write(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(home.filePath(name));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-    }
-    // Each controller of a test shares the test's lock, and no other's.
-    void start(QProcess &process) const
-    {
-        QProcessEnvironment env = desktop.environment();
-        env.insert(QStringLiteral("QUORVELBOT_HOME"), home.path());
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("runtime")));
-        env.insert(QStringLiteral("TMPDIR"), home.filePath(QStringLiteral("runtime")));
-        process.setProcessEnvironment(env);
-        process.setProcessChannelMode(QProcess::ForwardedChannels);
-        process.start(QStringLiteral(CONTROLLER), {});
-    }
-};
-
-QString artefact(const QString &name)
-{
-    return QStringLiteral(ARTEFACT_DIR "/%1.png").arg(name);
-}
 
 void pressReturnIn(const Desktop &desktop, const QString &window)
 {
@@ -68,7 +24,7 @@ private slots:
     {
         Desktop desktop;
         QVERIFY(desktop.isUp());
-        Controller controller(desktop);
+        ControllerHome controller(desktop, robots);
         QProcess first;
         controller.start(first);
         const QString window = desktop.findWindow(QStringLiteral("QuorvelBot"));
@@ -97,7 +53,7 @@ private slots:
     {
         Desktop desktop(144);
         QVERIFY(desktop.isUp());
-        Controller controller(desktop);
+        ControllerHome controller(desktop, robots);
         QProcess process;
         controller.start(process);
         const QString window = desktop.findWindow(QStringLiteral("QuorvelBot"));
@@ -118,7 +74,7 @@ private slots:
     {
         Desktop desktop;
         QVERIFY(desktop.isUp());
-        Controller controller(desktop, false);
+        ControllerHome controller(desktop, robots, false);
         QProcess process;
         controller.start(process);
         const QString box = desktop.findWindow(QStringLiteral("Error"));

@@ -1,8 +1,7 @@
 // Signing in over the direct socket against a real name server and a real
 // WebSocket robot on loopback, and the link watch of the session.
-#include "FakeWebServer.h"
-#include "FormFixture.h"
 #include "RecordingRobot.h"
+#include "SignInFixture.h"
 
 #include "paths/NameServer.h"
 
@@ -23,50 +22,17 @@ QString md5(const QByteArray &text)
     return QString::fromLatin1(QCryptographicHash::hash(text, QCryptographicHash::Md5).toHex());
 }
 
-// An application folder with one robot, a name server that answers as the
-// test says, and a window signed out and ready.
-struct SignIn {
-    QTemporaryDir home;
-    FakeWebServer nameServer;
-    QByteArray versionReply = "3.71";
-    QByteArray addressReply = "127.0.0.1";
-    FormFixture f{true};
-
+// A window signed out and ready, its name server answering within 300 ms.
+struct SignIn : SignInFixture {
     explicit SignIn(const QString &key = QStringLiteral("Socket"), const QString &baseName = QStringLiteral("127.0.0.1"))
+        : SignInFixture(key, nullptr, nullptr, baseName)
     {
-        QFile list(home.filePath("quorvelbot.ini"));
-        if (list.open(QIODevice::WriteOnly))
-            list.write(QStringLiteral("#LastSelected:1\r\n%1,Lab bench,%2,Other,,,45:45:45:45:45:45\r\n")
-                           .arg(key, baseName)
-                           .toLatin1());
-        list.close();
-        QDir::setCurrent(home.path());
-        nameServer.answer = [this](const HttpRequest &request) -> std::optional<HttpAnswer> {
-            if (request.body.startsWith("getRobVer="))
-                return HttpAnswer{200, versionReply, {}};
-            return HttpAnswer{200, addressReply, {}};
-        };
-        nameServer.listen();
-        qputenv("QUORVELBOT_SERVER", nameServer.address());
-        qputenv("QUORVELBOT_HOME", home.path().toLocal8Bit());
-        f.form = std::make_unique<TForm2>(f.fake.platform());
-        f.form->IdHTTP1 = std::make_unique<NameServer>(300);
-        f.form->driveViewShown = true;
-        f.form->disableDriveView();
-        f.form->loadQuorvelbot();
-        f.form->UserName->setText(QStringLiteral("pilot"));
-        f.form->PassWord->setText(QStringLiteral("secret"));
-        f.form->settings.driveTimeOut = 700;
-        f.form->settings.speedToMute = 2;
-        f.form->settings.accelSetting = 7;
-    }
-    TForm2 &form() { return *f.form; }
-    QStringList boxTexts() const
-    {
-        QStringList texts;
-        for (const BoxRequest &box : f.fake.boxes.shown)
-            texts << box.text;
-        return texts;
+        form->IdHTTP1 = std::make_unique<NameServer>(300);
+        form->UserName->setText(QStringLiteral("pilot"));
+        form->PassWord->setText(QStringLiteral("secret"));
+        form->settings.driveTimeOut = 700;
+        form->settings.speedToMute = 2;
+        form->settings.accelSetting = 7;
     }
     QList<QByteArray> nameServerQueries() const
     {
@@ -86,49 +52,48 @@ const QString AvReminder = QStringLiteral("Make sure your A/V conferencing appli
 class SignInTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { qunsetenv("QUORVELBOT_SERVER"); }
-
     void wholeSession()
     {
         RecordingRobot robot;
         QVERIFY(robot.isListening());
         SignIn s;
         s.versionReply = "3.7";
-        s.f.fake.clock.now = 1393675200045;
-        QTest::mouseClick(s.form().SignIn, Qt::LeftButton);
-        QVERIFY(!s.form().SignIn->isEnabled());
-        QCOMPARE(s.form().Timer3->interval(), 6000);
-        QVERIFY(s.form().Timer3->isActive());
+        s.fake.clock.now = 1393675200045;
+        QTest::mouseClick(s.form->SignIn, Qt::LeftButton);
+        QVERIFY(!s.form->SignIn->isEnabled());
+        QCOMPARE(s.form->Timer3->interval(), 6000);
+        QVERIFY(s.form->Timer3->isActive());
+        QCOMPARE(s.form->socketConnectTimer->interval(), 4000); // the connection's own limit
         QVERIFY(robot.waitForCommand(QStringLiteral("Upilot:secret:3.2:20:700")));
         QCOMPARE(robot.frames.first(), QStringLiteral("1393675200.045:Upilot:secret:3.2:20:700"));
-        QCOMPARE(s.f.fake.processes.commandLines, QStringList{"ping -c 1 -W 2 -- \"127.0.0.1\""});
+        QCOMPARE(s.fake.processes.commandLines, QStringList{"ping -c 1 -W 2 -- \"127.0.0.1\""});
         QCOMPARE(s.nameServerQueries(), QList<QByteArray>{"getRobVer=127.0.0.1"});
         QCOMPARE(s.boxTexts(), QStringList{AvReminder});
 
         robot.send(QStringLiteral("AUTH:1:80:TRUE:M3:7C:1"));
         QVERIFY(robot.waitForCommand(QStringLiteral("XE070000")));
-        QVERIFY(s.form().driveViewShown);
-        QCOMPARE(s.form().windowTitle(), QStringLiteral("QuorvelBot Vindra"));
-        QCOMPARE(s.form().statusBarLabel->text(), QStringLiteral("Logged in via Direct Socket"));
-        QVERIFY(!s.form().Timer3->isActive());
-        QVERIFY(s.form().commandTimeOutTimer->isActive());
-        QCOMPARE(s.form().commandTimeOutTimer->interval(), 15000);
+        QVERIFY(s.form->driveViewShown);
+        QCOMPARE(s.form->windowTitle(), QStringLiteral("QuorvelBot Vindra"));
+        QCOMPARE(s.form->statusBarLabel->text(), QStringLiteral("Logged in via Direct Socket"));
+        QVERIFY(!s.form->Timer3->isActive());
+        QVERIFY(s.form->commandTimeOutTimer->isActive());
+        QCOMPARE(s.form->commandTimeOutTimer->interval(), 15000);
 
         // the link watch: a ping five seconds after sign-in, its echo timed
-        s.f.fake.clock.now += 5000;
-        s.form().Timer1Timer();
+        s.fake.clock.now += 5000;
+        s.form->Timer1Timer();
         const QString stamp = QStringLiteral("1393675205045");
         QVERIFY(robot.waitForCommand(QStringLiteral("PING:") + stamp));
-        s.f.fake.clock.now += 153;
+        s.fake.clock.now += 153;
         robot.send(QStringLiteral("PING:") + stamp);
-        QTRY_COMPARE(s.form().connectionDelayLabel->text(), QStringLiteral("0.153 s"));
+        QTRY_COMPARE(s.form->connectionDelayLabel->text(), QStringLiteral("0.153 s"));
 
         // fifteen seconds of silence end the session as End does
-        s.form().commandTimeOutTimerTimer();
+        s.form->commandTimeOutTimerTimer();
         QVERIFY(robot.waitForCommand(QStringLiteral("Z")));
-        QVERIFY(!s.form().driveViewShown);
-        QVERIFY(s.form().SignIn->isEnabled());
-        QVERIFY(!s.form().linkState.pathSocket);
+        QVERIFY(!s.form->driveViewShown);
+        QVERIFY(s.form->SignIn->isEnabled());
+        QVERIFY(!s.form->linkState.pathSocket);
     }
 
     void credentialsForm_data()
@@ -150,12 +115,12 @@ private slots:
         SignIn s;
         QFETCH(QByteArray, versionReply);
         s.versionReply = versionReply;
-        s.form().SignInClick();
+        s.form->SignInClick();
         QFETCH(bool, plain);
         const QString login = plain ? QStringLiteral("Upilot:secret:3.2:20:700")
                                     : QStringLiteral("U%1:%2:3.2:20:700").arg(md5("pilot"), md5("secret"));
         QVERIFY(robot.waitForCommand(login));
-        QCOMPARE(s.form().linkState.loginType, plain ? 1 : 0);
+        QCOMPARE(s.form->linkState.loginType, plain ? 1 : 0);
     }
 
     void commaLocaleCannotReadTheVersion()
@@ -164,9 +129,9 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         SignIn s;
         s.versionReply = "3.5";
-        s.form().SignInClick();
+        s.form->SignInClick();
         QLocale::setDefault(QLocale::c());
-        QCOMPARE(s.form().linkState.loginType, 0);
+        QCOMPARE(s.form->linkState.loginType, 0);
     }
 
     void silentNameServer()
@@ -174,11 +139,11 @@ private slots:
         RecordingRobot robot;
         SignIn s;
         s.nameServer.answer = [](const HttpRequest &) { return std::optional<HttpAnswer>(); };
-        s.form().SignInClick();
+        s.form->SignInClick();
         // the version query fails after its limit; sign-in goes on with digests
         QCOMPARE(s.boxTexts().size(), 2);
         QVERIFY(s.boxTexts()[0].contains(QLatin1String("did not answer")));
-        QCOMPARE(s.form().linkState.loginType, 0);
+        QCOMPARE(s.form->linkState.loginType, 0);
         QVERIFY(robot.waitForCommand(QStringLiteral("U%1:%2:3.2:20:700").arg(md5("pilot"), md5("secret"))));
     }
 
@@ -203,50 +168,50 @@ private slots:
         SignIn s(QStringLiteral("Socket"), baseName);
         QFETCH(QByteArray, addressReply);
         s.addressReply = addressReply;
-        s.form().SignInClick();
+        s.form->SignInClick();
         QFETCH(bool, lookedUp);
         QCOMPARE(s.nameServerQueries().contains("getIP=" + baseName.toLatin1()), lookedUp);
         QFETCH(QString, message);
         if (message.isEmpty()) {
-            QVERIFY(s.form().linkState.pathSocket);
-            QCOMPARE(s.f.fake.processes.commandLines.size(), 1);
+            QVERIFY(s.form->linkState.pathSocket);
+            QCOMPARE(s.fake.processes.commandLines.size(), 1);
         } else {
             QCOMPARE(s.boxTexts().last(), message);
-            QVERIFY(s.f.fake.processes.commandLines.isEmpty());
-            QVERIFY(s.form().SignIn->isEnabled());
-            QCOMPARE(s.form().statusBarLabel->text(), QString());
+            QVERIFY(s.fake.processes.commandLines.isEmpty());
+            QVERIFY(s.form->SignIn->isEnabled());
+            QCOMPARE(s.form->statusBarLabel->text(), QString());
         }
     }
 
     void unreachableRobot()
     {
         SignIn s;
-        s.f.fake.processes.exitCodes = {1};
-        s.form().SignInClick();
+        s.fake.processes.exitCodes = {1};
+        s.form->SignInClick();
         QCOMPARE(s.boxTexts().last(), QStringLiteral("Could not find the Robot. Aborting connection"));
-        QVERIFY(!s.form().linkState.pathSocket && !s.form().linkState.loginRequested);
-        QVERIFY(s.form().SignIn->isEnabled());
+        QVERIFY(!s.form->linkState.pathSocket && !s.form->linkState.loginRequested);
+        QVERIFY(s.form->SignIn->isEnabled());
     }
 
     void refusedConnectionEndsAtTheWatchdog()
     {
         SignIn s; // nothing listens on port 9000
-        s.form().SignInClick();
-        QVERIFY(s.form().Timer3->isActive());
+        s.form->SignInClick();
+        QVERIFY(s.form->Timer3->isActive());
         QTest::qWait(100);
-        s.form().Timer3Timer();
-        QCOMPARE(s.form().statusBarLabel->text(), QStringLiteral("Could not find QuorvelBot, check QuorvelBot"));
-        QVERIFY(s.form().statusBarTimer->isActive());
-        QVERIFY(s.form().SignIn->isEnabled());
-        QCOMPARE(s.form().SignIn->text(), QStringLiteral("Sign In"));
+        s.form->Timer3Timer();
+        QCOMPARE(s.form->statusBarLabel->text(), QStringLiteral("Could not find QuorvelBot, check QuorvelBot"));
+        QVERIFY(s.form->statusBarTimer->isActive());
+        QVERIFY(s.form->SignIn->isEnabled());
+        QCOMPARE(s.form->SignIn->text(), QStringLiteral("Sign In"));
     }
 
     void reminderOncePerRun()
     {
         SignIn s;
-        s.f.fake.processes.exitCodes = {1, 1};
-        s.form().SignInClick();
-        s.form().SignInClick();
+        s.fake.processes.exitCodes = {1, 1};
+        s.form->SignInClick();
+        s.form->SignInClick();
         QCOMPARE(s.boxTexts().count(AvReminder), 1);
     }
 
@@ -264,9 +229,9 @@ private slots:
     {
         QFETCH(QString, key);
         SignIn s(key);
-        s.f.fake.processes.exitCodes = {1}; // stops the socket attempt at the ping
-        s.form().SignInClick();
-        QTEST(s.form().linkState.pathAttempt, "pathAttempt");
+        s.fake.processes.exitCodes = {1}; // stops the socket attempt at the ping
+        s.form->SignInClick();
+        QTEST(s.form->linkState.pathAttempt, "pathAttempt");
     }
 
     void autoFallBack_data()
@@ -282,30 +247,27 @@ private slots:
         SignIn s(QStringLiteral("Auto"));
         QFETCH(int, configBytes);
         if (configBytes >= 0) {
-            QDir(s.home.path()).mkpath("Data/Lab bench");
-            QFile config(s.home.filePath("Data/Lab bench/config.py"));
-            QVERIFY(config.open(QIODevice::WriteOnly));
-            config.write(QByteArray(configBytes, '#'));
+            QVERIFY(s.writeFile(QStringLiteral("Data/Lab bench/config.py"), QByteArray(configBytes, '#')));
         }
-        s.f.fake.processes.exitCodes = {1};
-        s.form().SignInClick();
+        s.fake.processes.exitCodes = {1};
+        s.form->SignInClick();
         // the ping failed: WebRTC at once, its watchdog at 20 s
-        QCOMPARE(s.form().linkState.pathAttempt, 1);
-        QVERIFY(s.form().linkState.pathWebRtc);
-        QCOMPARE(s.form().Timer3->interval(), 20000);
-        QVERIFY(s.f.fake.journal.contains("shell nodeWebkit/quorvelbotnw [nodewebkit/webrtc] in []"));
+        QCOMPARE(s.form->linkState.pathAttempt, 1);
+        QVERIFY(s.form->linkState.pathWebRtc);
+        QCOMPARE(s.form->Timer3->interval(), 20000);
+        QVERIFY(s.fake.journal.contains("shell nodeWebkit/quorvelbotnw [nodewebkit/webrtc] in []"));
 
-        s.form().Timer3Timer();
+        s.form->Timer3Timer();
         QFETCH(bool, cloudTried);
-        QCOMPARE(s.form().linkState.pathCloud, cloudTried);
-        QVERIFY(!s.form().linkState.autoFallback);
+        QCOMPARE(s.form->linkState.pathCloud, cloudTried);
+        QVERIFY(!s.form->linkState.autoFallback);
         if (cloudTried) {
-            QCOMPARE(s.form().statusBarLabel->text(), QStringLiteral("Connecting..."));
-            QCOMPARE(s.form().Timer3->interval(), 10000);
-            QVERIFY(!s.form().Timer3->isActive()); // started by the companion's CONNSUC
+            QCOMPARE(s.form->statusBarLabel->text(), QStringLiteral("Connecting..."));
+            QCOMPARE(s.form->Timer3->interval(), 10000);
+            QVERIFY(!s.form->Timer3->isActive()); // started by the companion's CONNSUC
         } else {
-            QCOMPARE(s.form().statusBarLabel->text(), QStringLiteral("Could not find QuorvelBot, check QuorvelBot"));
-            QVERIFY(s.form().SignIn->isEnabled());
+            QCOMPARE(s.form->statusBarLabel->text(), QStringLiteral("Could not find QuorvelBot, check QuorvelBot"));
+            QVERIFY(s.form->SignIn->isEnabled());
         }
     }
 
@@ -323,27 +285,27 @@ private slots:
         SignIn s;
         QFETCH(QString, user);
         QFETCH(bool, select);
-        s.form().UserName->setText(user);
+        s.form->UserName->setText(user);
         if (!select)
-            s.form().ListBox1->clearSelection();
-        s.form().SignInClick();
+            s.form->ListBox1->clearSelection();
+        s.form->SignInClick();
         QTEST(s.boxTexts().last(), "message");
-        QCOMPARE(s.f.fake.boxes.shown.last().caption, QStringLiteral("Error"));
-        QCOMPARE(s.f.fake.boxes.shown.last().icon, BoxIcon::Error);
-        QTEST(s.form().SignIn->isEnabled(), "enabledAfter");
+        QCOMPARE(s.fake.boxes.shown.last().caption, QStringLiteral("Error"));
+        QCOMPARE(s.fake.boxes.shown.last().icon, BoxIcon::Error);
+        QTEST(s.form->SignIn->isEnabled(), "enabledAfter");
         QVERIFY(s.nameServer.requests.isEmpty());
     }
 
     void emptyListAndUnknownKey()
     {
         SignIn s(QStringLiteral("Telepathy"));
-        s.form().SignInClick();
+        s.form->SignInClick();
         QCOMPARE(s.boxTexts().last(), QStringLiteral("Selected transport method is no longer supported.\r\n"
                                                      "Delete contact and re-add it with a different control path "
                                                      "option. "));
-        QVERIFY(s.form().SignIn->isEnabled());
-        s.form().ListBox1->clear();
-        s.form().SignInClick();
+        QVERIFY(s.form->SignIn->isEnabled());
+        s.form->ListBox1->clear();
+        s.form->SignInClick();
         QCOMPARE(s.boxTexts().last(),
                  QStringLiteral("Add a QuorvelBot to the QuorvelBot contact list before signing in"));
     }
@@ -351,11 +313,11 @@ private slots:
     void watchdogAfterTheLoginWasAccepted()
     {
         SignIn s;
-        s.form().linkState.sessionOpen = true;
-        s.form().Timer3Timer();
+        s.form->linkState.sessionOpen = true;
+        s.form->Timer3Timer();
         QCOMPARE(s.boxTexts().last(), QStringLiteral("Could not establish a call to Vindra Head\r\nManually establish a "
                                                      "call to Vindra Head first and login in to the Robot"));
-        QVERIFY(s.form().SignIn->isEnabled());
+        QVERIFY(s.form->SignIn->isEnabled());
     }
 };
 

@@ -4,43 +4,36 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 #include <QThread>
-
-namespace {
-constexpr int FirstDisplay = 80;
-constexpr int LastDisplay = 120;
-} // namespace
 
 Desktop::Desktop(int dpi)
 {
-    for (int number = FirstDisplay; number <= LastDisplay && !up; ++number) {
-        if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))
-            || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)))
-            continue;
-        name = QStringLiteral(":%1").arg(number);
-        server.start(QStringLiteral("Xvfb"), {name, QStringLiteral("-screen"), QStringLiteral("0"),
-                                              QStringLiteral("1280x1024x24"), QStringLiteral("-noreset"),
-                                              QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        if (!server.waitForStarted(3000))
-            return;
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 5000 && server.state() == QProcess::Running) {
-            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))) {
-                up = true;
-                break;
-            }
-            QThread::msleep(50);
-        }
+    // Xvfb picks a free display itself and tells its number on -displayfd, so
+    // tests on desktops of their own can run side by side.
+    server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                                          QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-noreset"),
+                                          QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    if (!server.waitForStarted(3000))
+        return;
+    QByteArray number;
+    QElapsedTimer clock;
+    clock.start();
+    while (!number.endsWith('\n') && clock.elapsed() < 10000 && server.state() == QProcess::Running) {
+        server.waitForReadyRead(100);
+        number += server.readAllStandardOutput();
     }
-    if (up) {
-        QProcess xrdb;
-        xrdb.setProcessEnvironment(environment());
-        xrdb.start(QStringLiteral("xrdb"), {QStringLiteral("-merge")});
-        xrdb.write(QStringLiteral("Xft.dpi: %1\n").arg(dpi).toLatin1());
-        xrdb.closeWriteChannel();
-        xrdb.waitForFinished(5000);
-    }
+    if (!number.endsWith('\n'))
+        return;
+    name = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+    up = true;
+
+    QProcess xrdb;
+    xrdb.setProcessEnvironment(environment());
+    xrdb.start(QStringLiteral("xrdb"), {QStringLiteral("-merge")});
+    xrdb.write(QStringLiteral("Xft.dpi: %1\n").arg(dpi).toLatin1());
+    xrdb.closeWriteChannel();
+    xrdb.waitForFinished(5000);
 }
 
 Desktop::~Desktop()
@@ -80,7 +73,7 @@ QString Desktop::findWindow(const QString &title, int milliseconds) const
                                        QStringLiteral("--name"), QLatin1Char('^') + title + QLatin1Char('$')});
         if (!found.isEmpty())
             return found.section(QLatin1Char('\n'), 0, 0);
-        QThread::msleep(100);
+        QTest::qWait(100); // the test's own servers keep answering meanwhile
     } while (clock.elapsed() < milliseconds);
     return QString();
 }
@@ -102,6 +95,33 @@ QSize Desktop::windowSize(const QString &window) const
 QString Desktop::focusedWindowTitle() const
 {
     return xdotool({QStringLiteral("getwindowfocus"), QStringLiteral("getwindowname")});
+}
+
+void Desktop::click(const QString &window, int x, int y) const
+{
+    pointerTo(window, x, y);
+    xdotool({QStringLiteral("click"), QStringLiteral("1")});
+}
+
+void Desktop::pointerTo(const QString &window, int x, int y) const
+{
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QStringLiteral("--window"), window,
+             QString::number(x), QString::number(y)});
+}
+
+void Desktop::button(bool down) const
+{
+    xdotool({down ? QStringLiteral("mousedown") : QStringLiteral("mouseup"), QStringLiteral("1")});
+}
+
+void Desktop::type(const QString &text) const
+{
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text});
+}
+
+void Desktop::key(const QString &name) const
+{
+    xdotool({QStringLiteral("key"), name});
 }
 
 bool Desktop::closeWindow(const QString &window) const

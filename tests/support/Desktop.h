@@ -23,6 +23,13 @@ public:
     QString focusedWindowTitle() const;
     // Runs xdotool with the arguments; its standard output, trimmed.
     QString xdotool(const QStringList &arguments) const;
+    // The pointer and the keyboard, as a person uses them; x and y are in
+    // the window's own pixels.
+    void click(const QString &window, int x, int y) const;
+    void pointerTo(const QString &window, int x, int y) const;
+    void button(bool down) const;
+    void type(const QString &text) const;
+    void key(const QString &name) const;
     // Asks the window to close, as a window manager's close button does.
     bool closeWindow(const QString &window) const;
     bool screenshot(const QString &path, const QString &window = QString()) const;

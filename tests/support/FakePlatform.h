@@ -1,4 +1,5 @@
 #pragma once
+#include "link/LinkError.h"
 #include "platform/Clock.h"
 #include "platform/KeyStrokes.h"
 #include "platform/MessageBoxes.h"
@@ -84,10 +85,16 @@ private:
 class FakeInstance : public SingleInstance {
 public:
     bool anotherRuns = false;
+    bool lockFails = false;
     QStringList knocks;
     std::function<void(const QString &)> knocked;
 
-    bool acquire(const QString &) override { return !anotherRuns; }
+    bool acquire(const QString &) override
+    {
+        if (lockFails)
+            throw LinkError(QStringLiteral("Cannot create the lock"));
+        return !anotherRuns;
+    }
     void onKnock(std::function<void(const QString &)> handler) override { knocked = std::move(handler); }
     void knock(const QString &title) override { knocks << title; }
 };

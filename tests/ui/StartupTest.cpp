@@ -115,6 +115,17 @@ private slots:
         QCOMPARE(f.form->ListBox1->count(), 0); // nothing else ran
     }
 
+    void aLockThatCannotBeMadeEndsTheStart()
+    {
+        Home home(settings, twoRobots);
+        FormFixture f;
+        f.fake.instance.lockFails = true;
+        QCOMPARE(f.form->FormCreate(), std::optional<int>(1));
+        QCOMPARE(f.fake.boxes.shown.size(), 1);
+        QCOMPARE(f.fake.boxes.shown[0].text, QStringLiteral("Cannot create the lock"));
+        QCOMPARE(f.form->ListBox1->count(), 0);
+    }
+
     void theKnockRaisesOnlyTheSignInView()
     {
         Home home(settings, twoRobots);

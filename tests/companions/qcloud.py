@@ -1,0 +1,99 @@
+# The cloud-service companion for the controller's tests. In place of the
+# maker's cloud service it relays to the robot simulator's WebSocket on
+# 127.0.0.1:9000:
+#   - the controller sends one line per connection to 127.0.0.1:8817,
+#     "XXXXX:" (its session number in five hex digits) before the message;
+#     the message goes to the robot behind the "s.mmm:" stamp the robot's
+#     socket expects, and "TERMINATE" ends the companion;
+#   - progress ("CONNTRY", "CONNSUC", "CONNEND:" code) and every message of
+#     the robot go back as lines on one connection to the controller's
+#     port 6000.
+# Run as: python3 qcloud.py "<robot description>", in the "Data" folder that
+# holds "<robot description>/config.py". Every line the controller sent is
+# kept in qcloud.log beside this script.
+import asyncio
+import os
+import re
+import sys
+import time
+
+import websockets
+
+COMPANION = ("127.0.0.1", 8817)
+CONTROLLER = ("127.0.0.1", 6000)
+ROBOT = "ws://127.0.0.1:9000/"
+SESSION_PREFIX = re.compile(r"^[0-9A-F]{5}:")
+LOG = os.path.splitext(os.path.abspath(__file__))[0] + ".log"
+
+
+def stamped(message):
+    now = time.time()
+    return "%d.%03d:%s" % (int(now), int(now * 1000) % 1000, message)
+
+
+class Relay:
+    def __init__(self, description):
+        self.description = description
+        self.robot = None
+        self.lines = None
+        self.finished = asyncio.Event()
+
+    async def report(self, line):
+        self.lines.write(line.encode("ascii", "replace") + b"\r\n")
+        await self.lines.drain()
+
+    async def from_controller(self, reader, writer):
+        try:
+            line = (await reader.readline()).decode("ascii", "replace").rstrip("\r\n")
+        finally:
+            writer.close()
+        with open(LOG, "a", encoding="ascii", errors="replace") as log:
+            log.write(line + "\n")
+        message = SESSION_PREFIX.sub("", line, count=1)
+        if message == "TERMINATE":
+            self.finished.set()
+        elif self.robot is not None and message:
+            try:
+                await self.robot.send(stamped(message))
+            except websockets.ConnectionClosed:
+                pass  # from_robot reports the end
+
+    async def from_robot(self):
+        try:
+            async for message in self.robot:
+                await self.report(message)
+        except websockets.ConnectionClosed:
+            pass
+        await self.report("CONNEND:2")
+        self.finished.set()
+
+    async def controller_gone(self, reader):
+        await reader.read()  # the controller never sends here; EOF means it closed
+        self.finished.set()
+
+    async def run(self):
+        server = await asyncio.start_server(self.from_controller, *COMPANION)
+        reader, self.lines = await asyncio.open_connection(*CONTROLLER)
+        watch = asyncio.create_task(self.controller_gone(reader))
+        await self.report("CONNTRY")
+        if not os.path.isfile(os.path.join(self.description, "config.py")):
+            await self.report("CONNEND:1000")  # no credentials for this robot
+            return
+        try:
+            self.robot = await websockets.connect(ROBOT)
+        except OSError:
+            await self.report("CONNEND:1")
+            return
+        relay = asyncio.create_task(self.from_robot())
+        await self.report("CONNSUC")
+        await self.finished.wait()
+        relay.cancel()
+        watch.cancel()
+        server.close()
+        await self.robot.close()
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 2:
+        sys.exit('usage: qcloud.py "<robot description>"')
+    asyncio.run(Relay(sys.argv[1]).run())

@@ -1,0 +1,165 @@
+// Whole sessions of the built controller on a virtual desktop, worked as a
+// person would: typing into the window, dragging on the drive pad, keys.
+#include "ControllerHome.h"
+#include "FakeWebServer.h"
+#include "RecordingRobot.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTest>
+
+namespace {
+
+// Places in the window, in its own pixels at 96 dpi.
+const QPoint userNameField(60, 283);
+const QPoint passwordField(170, 283);
+const QPoint padCentre(115, 82);
+const QPoint endButton(570, 147);
+
+quint16 freeLocalPort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+// Types the credentials, presses Enter and confirms the reminder about the
+// conferencing program that the first sign-in shows.
+bool signIn(const Desktop &desktop, const QString &window, const QString &user, const QString &password)
+{
+    desktop.click(window, userNameField.x(), userNameField.y()); // the placeholder goes
+    desktop.type(user);
+    desktop.click(window, passwordField.x(), passwordField.y());
+    desktop.type(password);
+    desktop.key(QStringLiteral("Return"));
+    const QString reminder = desktop.findWindow(QStringLiteral("Confirm"));
+    if (reminder.isEmpty())
+        return false;
+    desktop.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), reminder});
+    desktop.key(QStringLiteral("Return"));
+    return true;
+}
+
+// Holds the left button on the pad and moves by offset from its centre.
+void dragOnPad(const Desktop &desktop, const QString &window, QPoint offset)
+{
+    desktop.pointerTo(window, padCentre.x() - 40, padCentre.y() + 30);
+    desktop.button(true);
+    QTest::qWait(100); // the controller brings the pointer to the pad's centre
+    desktop.pointerTo(window, padCentre.x() + offset.x(), padCentre.y() + offset.y());
+}
+
+} // namespace
+
+class SessionE2ETest : public QObject {
+    Q_OBJECT
+private slots:
+    void drivingARecordingRobot()
+    {
+        Desktop desktop;
+        QVERIFY(desktop.isUp());
+        FakeWebServer nameServer;
+        nameServer.answer = [](const HttpRequest &) { return std::optional<HttpAnswer>(HttpAnswer{200, "3.7", {}}); };
+        QVERIFY(nameServer.listen());
+        RecordingRobot robot;
+        QVERIFY(robot.isListening());
+
+        ControllerHome home(desktop, "#LastSelected:1\r\nSocket,Lab bench,127.0.0.1,Other,,,45:45:45:45:45:45\r\n");
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("QUORVELBOT_SERVER"), QString::fromLatin1(nameServer.address()));
+        QProcess controller;
+        home.start(controller, env);
+        const QString window = desktop.findWindow(QStringLiteral("QuorvelBot"));
+        QVERIFY(!window.isEmpty());
+
+        QVERIFY(signIn(desktop, window, QStringLiteral("pilot"), QStringLiteral("secret")));
+        QVERIFY(robot.waitForCommand(QStringLiteral("Upilot:secret:3.2:0:500"), 10000));
+
+        robot.send(QStringLiteral("AUTH:1:100:x:M3:7C:1"));
+        QVERIFY(robot.waitForCommand(QStringLiteral("XE100000")));
+        const QString driving = desktop.findWindow(QStringLiteral("QuorvelBot Vindra"));
+        QVERIFY(!driving.isEmpty());
+        QCOMPARE(desktop.windowSize(driving), QSize(620, 230));
+
+        dragOnPad(desktop, driving, QPoint(55, -40)); // forward right
+        QVERIFY(robot.waitForCommand(QStringLiteral("L163R137")));
+        QVERIFY(desktop.screenshot(artefact(QStringLiteral("e2e-driving")), driving));
+        desktop.button(false);
+        QVERIFY(QTest::qWaitFor([&] { return robot.commands().count(QStringLiteral("L000R000")) >= 6; }, 5000));
+
+        desktop.key(QStringLiteral("d")); // camera right
+        desktop.key(QStringLiteral("w")); // camera up
+        QVERIFY(robot.waitForCommand(QStringLiteral("MKP08800")));
+        QVERIFY(robot.waitForCommand(QStringLiteral("MKT08900")));
+
+        desktop.click(driving, endButton.x(), endButton.y());
+        QVERIFY(robot.waitForCommand(QStringLiteral("Z")));
+        QVERIFY(!desktop.findWindow(QStringLiteral("QuorvelBot")).isEmpty());
+        QVERIFY(desktop.closeWindow(window));
+        QVERIFY(controller.waitForFinished(10000));
+        QCOMPARE(controller.exitCode(), 0);
+    }
+
+    void aSessionWithTheSimulator()
+    {
+        Desktop desktop;
+        QVERIFY(desktop.isUp());
+        const quint16 namePort = freeLocalPort();
+        QProcess sim;
+        sim.setProcessChannelMode(QProcess::MergedChannels);
+        sim.start(QStringLiteral(SIMULATOR), {QStringLiteral("--headless"), QStringLiteral("--name-server"),
+                                             QString::number(namePort)});
+        QString simLog;
+        const auto simSays = [&](const QString &text, int ms = 5000) {
+            return QTest::qWaitFor(
+                [&] {
+                    simLog += QString::fromUtf8(sim.readAll());
+                    return simLog.contains(text);
+                },
+                ms);
+        };
+        QVERIFY2(simSays(QStringLiteral("name server on")), qPrintable(simLog));
+
+        ControllerHome home(desktop, "#LastSelected:1\r\nSocket,Simulator,simbot,Other,,,45:45:45:45:45:45\r\n");
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("QUORVELBOT_SERVER"), QStringLiteral("http://127.0.0.1:%1").arg(namePort));
+        QProcess controller;
+        home.start(controller, env);
+        const QString window = desktop.findWindow(QStringLiteral("QuorvelBot"));
+        QVERIFY(!window.isEmpty());
+        QVERIFY(signIn(desktop, window, QStringLiteral("operator"), QStringLiteral("vindra")));
+
+        const QString driving = desktop.findWindow(QStringLiteral("QuorvelBot Vindra"), 10000);
+        QVERIFY2(!driving.isEmpty(), qPrintable(simLog));
+
+        sim.write("pose\n");
+        QVERIFY(simSays(QStringLiteral("pose 1.500 1.500 0.0")));
+        dragOnPad(desktop, driving, QPoint(0, -60)); // straight ahead
+        QTest::qWait(1500);
+        desktop.button(false);
+        simLog.clear();
+        sim.write("pose\n");
+        QVERIFY(simSays(QStringLiteral("pose ")));
+        const QRegularExpressionMatch pose =
+            QRegularExpression(QStringLiteral("pose ([0-9.]+) ([0-9.]+)")).match(simLog);
+        QVERIFY2(pose.hasMatch() && (pose.captured(1) != QLatin1String("1.500") || pose.captured(2) != QLatin1String("1.500")),
+                 qPrintable(simLog));
+
+        // a ping leaves 5 s after sign-in; the robot echoes it
+        QVERIFY2(simSays(QStringLiteral("PING"), 8000), qPrintable(simLog));
+        QTest::qWait(300);
+        QVERIFY(desktop.screenshot(artefact(QStringLiteral("e2e-simulator-session")), driving));
+
+        desktop.click(driving, endButton.x(), endButton.y());
+        QVERIFY2(simSays(QStringLiteral(" Z")), qPrintable(simLog));
+        QVERIFY(!desktop.findWindow(QStringLiteral("QuorvelBot")).isEmpty());
+        QVERIFY(desktop.closeWindow(window));
+        QVERIFY(controller.waitForFinished(10000));
+        sim.write("quit\n");
+        QVERIFY(sim.waitForFinished(5000));
+    }
+};
+
+QTEST_GUILESS_MAIN(SessionE2ETest)
+#include "SessionE2ETest.moc"

@@ -1,0 +1,133 @@
+// How a session starts and ends: the window's place, the restart every
+// failure ends in, the End button and the goodbye when the window closes.
+#include "FormFixture.h"
+
+#include "link/Numbers.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <QWebSocketServer>
+
+namespace {
+
+enum Path { None, Cloud, Socket, WebRtc };
+
+void onPath(FormFixture &f, int path)
+{
+    f.form->linkState.pathCloud = path == Cloud;
+    f.form->linkState.pathSocket = path == Socket;
+    f.form->linkState.pathWebRtc = path == WebRtc;
+}
+
+} // namespace
+
+class SessionTest : public QObject {
+    Q_OBJECT
+private slots:
+    void sessionStartPlacesTheWindow()
+    {
+        FormFixture f;
+        f.form->driveViewShown = true;
+        f.form->disableDriveView();
+        f.form->show();
+        f.form->displayScale = 1.25;
+        f.form->callAnswered();
+        const QRect screen = f.form->screen()->geometry();
+        const QRect frame = f.form->frameGeometry();
+        QCOMPARE(frame.left(), roundToEven(screen.width() / 2.0) - roundToEven(frame.width() / 2.0));
+        QCOMPARE(frame.top(), screen.height() - frame.height() - 38); // 30 × 1.25 = 37.5, to even
+        QVERIFY(f.form->linkState.inSession);
+    }
+
+    void restartTakesThePathDown_data()
+    {
+        QTest::addColumn<int>("path");
+        QTest::addColumn<QStringList>("journal");
+        QTest::newRow("no path") << int(None) << QStringList{};
+        QTest::newRow("cloud") << int(Cloud)
+                               << QStringList{"shell " + TForm2::companionStopper() + " [nil] in []"};
+        QTest::newRow("socket") << int(Socket) << QStringList{};
+        QTest::newRow("webrtc") << int(WebRtc) << QStringList{"end 0"};
+    }
+    void restartTakesThePathDown()
+    {
+        FormFixture f;
+        QFETCH(int, path);
+        onPath(f, path);
+        f.form->linkState.loginRequested = f.form->linkState.sessionOpen = true;
+        f.form->SignIn->setEnabled(false);
+        f.form->SignIn->setText(QStringLiteral("Signing in"));
+        f.form->Timer3->start();
+        f.form->restart();
+        QTEST(f.fake.journal, "journal");
+        const LinkState &s = f.form->linkState;
+        QVERIFY(!s.pathCloud && !s.pathSocket && !s.pathWebRtc && !s.loginRequested && !s.sessionOpen);
+        QVERIFY(f.form->SignIn->isEnabled());
+        QCOMPARE(f.form->SignIn->text(), QStringLiteral("Sign In"));
+        QVERIFY(f.form->Timer3->isActive()); // the callers stop the watchdog
+        // the WebRTC companion's server stays listening for the next session
+        QCOMPARE(f.form->webSocketServer->isListening(), path == WebRtc);
+    }
+
+    void endOnEachPath_data()
+    {
+        QTest::addColumn<int>("path");
+        QTest::newRow("socket") << int(Socket);
+        QTest::newRow("webrtc") << int(WebRtc);
+        QTest::newRow("cloud") << int(Cloud);
+    }
+    void endOnEachPath()
+    {
+        FormFixture f;
+        f.selectRobot();
+        QFETCH(int, path);
+        onPath(f, path);
+        f.form->linkState.cloudSessionId = 0xBEEF;
+        f.form->driveViewShown = true;
+        f.form->linkState.inSession = f.form->linkState.panPresent = true;
+        f.form->DisconnectClick();
+        const QStringList goodbye{path == Socket ? QStringLiteral("0.000:Z")
+                                  : path == Cloud ? QStringLiteral("0BEEF:Z")
+                                                  : QStringLiteral("Z")};
+        QCOMPARE(f.sent(), goodbye);
+        QVERIFY(f.fake.journal.contains(QStringLiteral("pause 500")));
+        QVERIFY(!f.form->linkState.inSession && !f.form->linkState.panPresent);
+        QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("Ready"));
+        QCOMPARE(f.form->windowTitle(), QStringLiteral("QuorvelBot"));
+    }
+
+    void hangingUpWithoutAClientIsLogged()
+    {
+        FormFixture f;
+        f.selectRobot(QStringLiteral("lab-head")); // no conferencing client was ever reached
+        f.form->DisconnectClick();
+        QCOMPARE(f.fake.journal, QStringList{"pause 500"}); // no key strokes
+        QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("Ready"));
+    }
+
+    void closingSaysGoodbye_data()
+    {
+        QTest::addColumn<int>("path");
+        QTest::addColumn<QStringList>("sent");
+        QTest::newRow("cloud") << int(Cloud) << QStringList{"0BEEF:TERMINATE"};
+        QTest::newRow("socket") << int(Socket) << QStringList{"0.000:Z"};
+        QTest::newRow("webrtc") << int(WebRtc) << QStringList{};
+        QTest::newRow("none") << int(None) << QStringList{};
+    }
+    void closingSaysGoodbye()
+    {
+        FormFixture f;
+        QFETCH(int, path);
+        onPath(f, path);
+        f.form->linkState.cloudSessionId = 0xBEEF;
+        f.form->show();
+        QVERIFY(f.form->close());
+        QTEST(f.sent(), "sent");
+    }
+};
+
+QTEST_MAIN(SessionTest)
+#include "SessionTest.moc"
