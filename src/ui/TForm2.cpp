@@ -160,7 +160,7 @@ void TForm2::closeEvent(QCloseEvent *event)
 bool TForm2::eventFilter(QObject *watched, QEvent *event)
 {
     const bool isKey = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
-    if (isKey && keyPreview && driveViewShown) {
+    if (isKey && keyPreview) {
         auto *widget = qobject_cast<QWidget *>(watched);
         const auto *key = static_cast<QKeyEvent *>(event);
         // a held key's repeats are not new presses
