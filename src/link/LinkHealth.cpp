@@ -4,6 +4,7 @@
 #include "ui/TForm2.h"
 
 #include "link/Fields.h"
+#include "link/Numbers.h"
 #include "link/Stamps.h"
 #include "platform/Clock.h"
 
@@ -36,7 +37,7 @@ void TForm2::pingEcho(const QString &text)
     if (fields.count() == 1) {
         connectionDelayLabel->setText(secondsInMinute(now - linkState.FStartTime) + u's');
     } else if (fields.at(1) == linkState.lastPingStamp) {
-        const double delay = double(millisecondStamp(now).toLongLong() - fields.at(1).toLongLong()) / 1000.0;
+        const double delay = double(millisecondStamp(now).toLongLong() - readLongDecimal(fields.at(1))) / 1000.0;
         connectionDelayLabel->setText(QLocale().toString(delay, 'g', 15) + QStringLiteral(" s"));
     }
     // the echo of an older ping says nothing about the link now

@@ -14,7 +14,7 @@ namespace {
 
 } // namespace
 
-int readDecimal(const QString &text)
+qint64 readLongDecimal(const QString &text)
 {
     int i = 0;
     bool negative = false;
@@ -22,18 +22,21 @@ int readDecimal(const QString &text)
         negative = text[i++] == u'-';
     if (i == text.size())
         notAnInteger(text);
-    qint64 value = 0;
+    quint64 magnitude = 0;
+    const quint64 limit = quint64(std::numeric_limits<qint64>::max()) + (negative ? 1 : 0);
     for (; i < text.size(); ++i) {
         const char16_t ch = text[i].unicode();
-        if (ch < u'0' || ch > u'9')
+        if (ch < u'0' || ch > u'9' || magnitude > (limit - (ch - u'0')) / 10)
             notAnInteger(text);
-        value = value * 10 + (ch - u'0');
-        if (value > qint64(std::numeric_limits<int>::max()) + 1)
-            notAnInteger(text);
+        magnitude = magnitude * 10 + (ch - u'0');
     }
-    if (negative)
-        value = -value;
-    if (value > std::numeric_limits<int>::max())
+    return negative ? qint64(0 - magnitude) : qint64(magnitude);
+}
+
+int readDecimal(const QString &text)
+{
+    const qint64 value = readLongDecimal(text);
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
         notAnInteger(text);
     return int(value);
 }

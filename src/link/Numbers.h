@@ -6,6 +6,8 @@
 
 // Optional sign and decimal digits only, within 32 bits.
 int readDecimal(const QString &text);
+// The same within 64 bits, for millisecond stamps.
+qint64 readLongDecimal(const QString &text);
 // Hexadecimal digits 0-9, A-F, a-f, no prefix, within 32 bits.
 unsigned readHex(const QString &text);
 

@@ -89,6 +89,15 @@ private slots:
             QVERIFY_THROWS_EXCEPTION(LinkError, readDecimal(text));
     }
 
+    void longDecimals()
+    {
+        QCOMPARE(readLongDecimal(QStringLiteral("1393675200045")), Q_INT64_C(1393675200045));
+        QCOMPARE(readLongDecimal(QStringLiteral("-9223372036854775808")), std::numeric_limits<qint64>::min());
+        QCOMPARE(readLongDecimal(QStringLiteral("9223372036854775807")), std::numeric_limits<qint64>::max());
+        QVERIFY_THROWS_EXCEPTION(LinkError, readLongDecimal(QStringLiteral("9223372036854775808")));
+        QVERIFY_THROWS_EXCEPTION(LinkError, readLongDecimal(QString()));
+    }
+
     void hexadecimals_data()
     {
         QTest::addColumn<QString>("text");

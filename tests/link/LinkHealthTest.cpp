@@ -57,6 +57,14 @@ private slots:
         QTEST(f.form->connectionDelayLabel->text(), "label");
     }
 
+    void anEchoBeforeAnyPingIsNotANumber()
+    {
+        FormFixture f;
+        f.fake.clock.now = 1393675200198;
+        QVERIFY_THROWS_EXCEPTION(LinkError, f.form->processIncomingData(QStringLiteral("PING:")));
+        QCOMPARE(f.form->connectionDelayLabel->text(), QStringLiteral("00.000s"));
+    }
+
     void bareEchoShowsSecondsWithinTheMinute()
     {
         FormFixture f;
