@@ -25,11 +25,4 @@ void Picture::mouseMoveEvent(QMouseEvent *event)
 void Picture::mouseReleaseEvent(QMouseEvent *event)
 {
     emit released(event);
-    if (rect().contains(event->position().toPoint()))
-        emit clicked();
-}
-
-void Picture::mouseDoubleClickEvent(QMouseEvent *)
-{
-    emit doubleClicked();
 }

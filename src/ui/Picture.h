@@ -16,15 +16,12 @@ signals:
     void pressed(QMouseEvent *event);
     void moved(QMouseEvent *event);
     void released(QMouseEvent *event);
-    void clicked();
-    void doubleClicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     Artwork artwork;
