@@ -67,6 +67,13 @@ void TForm2::DisconnectClick()
         writelogfile(QStringLiteral("Error in end call in disconnectclick"));
     }
     try {
+        // Laser and head charging go off with the drive view; said here,
+        // while the path is still up, so that the robot hears it.
+        switchAccessoriesOff();
+    } catch (...) {
+        // the path may be gone already; the goodbye is tried all the same
+    }
+    try {
         sendData(QStringLiteral("Z"), 0);
         platform.pause->pause(GoodbyePauseMs);
     } catch (...) {

@@ -125,6 +125,7 @@ void TForm2::Timer3Timer()
         if (linkState.pathAttempt == int(ControlPath::WebRTC)) {
             loginUsingWebRTC(description);
         } else if (linkState.pathAttempt == int(ControlPath::CloudService)) {
+            endWebRtcCompanion(); // the WebRTC attempt is over: its companion goes
             // the cloud service only for a robot whose credentials were fetched
             linkState.autoFallback = false;
             const QFileInfo config(QDir(applicationFolder).filePath(QStringLiteral("Data/%1/config.py").arg(description)));

@@ -273,6 +273,7 @@ private:
     void connectComponents();
 
     // views (ui/Views.cpp)
+    void switchAccessoriesOff();
     void placeRightHandGroup(bool tableTop);
     void placeSignInPositions();
 

@@ -140,8 +140,22 @@ void TForm2::disableDriveView()
     s.FStartTime = 0;
     wifipanel->hide();
 
-    // the robot's accessories go off with the drive view; the button is reset
-    // before the send, so a failed send leaves it off too
+    switchAccessoriesOff();
+
+    laserButton->setEnabled(false);
+    for (QWidget *w : std::initializer_list<QWidget *>{Panel2, Panel3, wifipanel, separator2, seperator1, Shape1, Image2})
+        w->hide();
+    driveViewShown = false;
+
+    placeSignInPositions();
+    adminOptionButton->hide();
+    s.boardSerialNumber.clear();
+}
+
+void TForm2::switchAccessoriesOff()
+{
+    // each button is reset before its send, so a failed send leaves it off too
+    LinkState &s = linkState;
     if (s.laserOn) {
         s.laserOn = false;
         offLook(laserButton);
@@ -152,15 +166,6 @@ void TForm2::disableDriveView()
         offLook(chargingButton);
         sendData(QStringLiteral("XQ023456"), 0);
     }
-
-    laserButton->setEnabled(false);
-    for (QWidget *w : std::initializer_list<QWidget *>{Panel2, Panel3, wifipanel, separator2, seperator1, Shape1, Image2})
-        w->hide();
-    driveViewShown = false;
-
-    placeSignInPositions();
-    adminOptionButton->hide();
-    s.boardSerialNumber.clear();
 }
 
 void TForm2::placeRightHandGroup(bool tableTop)

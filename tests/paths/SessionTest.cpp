@@ -88,11 +88,12 @@ private slots:
         f.form->linkState.cloudSessionId = 0xBEEF;
         f.form->driveViewShown = true;
         f.form->linkState.inSession = f.form->linkState.panPresent = true;
+        f.form->linkState.laserOn = f.form->linkState.remoteChargingOn = true;
         f.form->DisconnectClick();
-        const QStringList goodbye{path == Socket ? QStringLiteral("0.000:Z")
-                                  : path == Cloud ? QStringLiteral("0BEEF:Z")
-                                                  : QStringLiteral("Z")};
-        QCOMPARE(f.sent(), goodbye);
+        // the laser and head charging go off while the path is still up
+        const QString prefix = path == Socket ? QStringLiteral("0.000:") : path == Cloud ? QStringLiteral("0BEEF:") : QString();
+        QCOMPARE(f.sent(), (QStringList{prefix + "XL023456", prefix + "XQ023456", prefix + "Z"}));
+        QVERIFY(!f.form->linkState.laserOn && !f.form->linkState.remoteChargingOn);
         QVERIFY(f.fake.journal.contains(QStringLiteral("pause 500")));
         QVERIFY(!f.form->linkState.inSession && !f.form->linkState.panPresent);
         QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("Ready"));

@@ -258,6 +258,7 @@ private slots:
         QVERIFY(s.fake.journal.contains("shell nodeWebkit/quorvelbotnw [nodewebkit/webrtc] in []"));
 
         s.form->Timer3Timer();
+        QVERIFY(s.fake.journal.contains("end 1001")); // the WebRTC companion we started
         QFETCH(bool, cloudTried);
         QCOMPARE(s.form->linkState.pathCloud, cloudTried);
         QVERIFY(!s.form->linkState.autoFallback);
