@@ -107,7 +107,11 @@ void TForm2::connectComponents()
     qApp->installEventFilter(this);
 }
 
-TForm2::~TForm2() = default;
+TForm2::~TForm2()
+{
+    // the form's members go before its widgets: no more key events for it
+    qApp->removeEventFilter(this);
+}
 
 int TForm2::showBox(const BoxRequest &request)
 {
