@@ -10,7 +10,6 @@
 #include "link/Numbers.h"
 #include "link/Stamps.h"
 #include "platform/Clock.h"
-#include "platform/KeyStrokes.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Pause.h"
 #include "platform/SkypeClient.h"
@@ -25,7 +24,6 @@ namespace {
 
 constexpr int MaxLoginResends = 3;
 constexpr qint64 ResendSpacingMs = 100;
-constexpr int KeyGroupPauseMs = 100;
 constexpr int GoodbyePauseMs = 500;
 
 } // namespace
@@ -219,11 +217,9 @@ void TForm2::checkOrPlaceCall()
     }
     try {
         const QString peer = selectedContact().conferencingPeer;
-        if (!skypeSession)
-            throw LinkError(QStringLiteral("The conferencing client could not be reached"));
-        const bool callUp = skypeSession->activeCallCount() >= 1
-                            && skypeSession->activeCallStatus(1) == SkypeClient::CallInProgress
-                            && skypeSession->activeCallPartner(1).compare(peer, Qt::CaseInsensitive) == 0;
+        SkypeClient &client = conferencingClient();
+        const bool callUp = client.activeCallCount() >= 1 && client.activeCallStatus(1) == SkypeClient::CallInProgress
+                            && client.activeCallPartner(1).compare(peer, Qt::CaseInsensitive) == 0;
         if (callUp || linkState.sessionOpen)
             return;
         try {
@@ -234,25 +230,6 @@ void TForm2::checkOrPlaceCall()
         }
     } catch (const std::exception &error) {
         showMessage(QStringLiteral("Cannot place a call because of a problem in place call\r\n") + errorText(error));
-    }
-}
-
-void TForm2::placeCall(const QString &peer)
-{
-    skypeSession->focus();
-    skypeSession->openMessageDialog(peer, QString());
-    skypeSession->focus();
-    // Alt+A, V then Alt+A, C: the client's own shortcuts for a video call.
-    const auto group = [this](std::initializer_list<std::pair<int, bool>> keys) {
-        platform.pause->pause(KeyGroupPauseMs);
-        for (const auto &[key, down] : keys)
-            platform.keys->key(key, down);
-    };
-    for (const int second : {KeyStrokes::KeyV, KeyStrokes::KeyC}) {
-        group({{KeyStrokes::Alt, true}});
-        group({{KeyStrokes::KeyA, true}, {KeyStrokes::KeyA, false}});
-        group({{second, true}, {second, false}});
-        group({{KeyStrokes::Alt, false}});
     }
 }
 

@@ -2,12 +2,9 @@
 // end of a running session.
 #include "ui/TForm2.h"
 
-#include "link/LinkError.h"
 #include "paths/WebRtcServerTransport.h"
-#include "platform/KeyStrokes.h"
 #include "platform/Pause.h"
 #include "platform/Shell.h"
-#include "platform/SkypeClient.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -15,7 +12,6 @@
 #include <QWebSocketServer>
 
 namespace {
-constexpr int KeyPauseMs = 100;
 constexpr int GoodbyePauseMs = 500;
 } // namespace
 
@@ -47,22 +43,8 @@ void TForm2::DisconnectClick()
     Timer1->stop();
     commandTimeOutTimer->stop();
     try {
-        if (selectedContact().conferencingPeer != QLatin1String("Other")) {
-            // Alt+A, N: the conferencing client's shortcut to hang up
-            if (!skypeSession)
-                throw LinkError(QStringLiteral("The conferencing client could not be reached"));
-            skypeSession->focus();
-            platform.pause->pause(KeyPauseMs);
-            platform.keys->key(KeyStrokes::Alt, true);
-            platform.pause->pause(KeyPauseMs);
-            platform.keys->key(KeyStrokes::KeyA, true);
-            platform.keys->key(KeyStrokes::KeyA, false);
-            platform.pause->pause(KeyPauseMs);
-            platform.keys->key(KeyStrokes::KeyN, true);
-            platform.keys->key(KeyStrokes::KeyN, false);
-            platform.pause->pause(KeyPauseMs);
-            platform.keys->key(KeyStrokes::Alt, false);
-        }
+        if (selectedContact().conferencingPeer != QLatin1String("Other"))
+            hangUpCall();
     } catch (...) {
         writelogfile(QStringLiteral("Error in end call in disconnectclick"));
     }

@@ -281,7 +281,12 @@ private:
     void loginResendStep();
     void loginAnswer(const QString &text);
     void checkOrPlaceCall();
+
+    // the conferencing call (paths/ConferencingCall.cpp)
+    SkypeClient &conferencingClient();
+    void clientShortcut(int key);
     void placeCall(const QString &peer);
+    void hangUpCall();
     void passwordAnswer(const QString &text);
 
     // robot facts and reports (link/StatusReports.cpp)

@@ -2,11 +2,12 @@
 // person would: typing into the window, dragging on the drive pad, keys.
 #include "ControllerHome.h"
 #include "FakeWebServer.h"
+#include "LocalPorts.h"
 #include "RecordingRobot.h"
+#include "SimulatorProcess.h"
 
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTcpServer>
 #include <QTest>
 
 namespace {
@@ -16,13 +17,6 @@ const QPoint userNameField(60, 283);
 const QPoint passwordField(170, 283);
 const QPoint padCentre(115, 82);
 const QPoint endButton(570, 147);
-
-quint16 freeLocalPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
 
 // Types the credentials, presses Enter and confirms the reminder about the
 // conferencing program that the first sign-in shows.
@@ -106,20 +100,8 @@ private slots:
         Desktop desktop;
         QVERIFY(desktop.isUp());
         const quint16 namePort = freeLocalPort();
-        QProcess sim;
-        sim.setProcessChannelMode(QProcess::MergedChannels);
-        sim.start(QStringLiteral(SIMULATOR), {QStringLiteral("--headless"), QStringLiteral("--name-server"),
-                                             QString::number(namePort)});
-        QString simLog;
-        const auto simSays = [&](const QString &text, int ms = 5000) {
-            return QTest::qWaitFor(
-                [&] {
-                    simLog += QString::fromUtf8(sim.readAll());
-                    return simLog.contains(text);
-                },
-                ms);
-        };
-        QVERIFY2(simSays(QStringLiteral("name server on")), qPrintable(simLog));
+        SimulatorProcess sim;
+        QVERIFY2(sim.start({QStringLiteral("--name-server"), QString::number(namePort)}), qPrintable(sim.log()));
 
         ControllerHome home(desktop, "#LastSelected:1\r\nSocket,Simulator,simbot,Other,,,45:45:45:45:45:45\r\n");
         QProcessEnvironment env;
@@ -131,33 +113,31 @@ private slots:
         QVERIFY(signIn(desktop, window, QStringLiteral("operator"), QStringLiteral("vindra")));
 
         const QString driving = desktop.findWindow(QStringLiteral("QuorvelBot Vindra"), 10000);
-        QVERIFY2(!driving.isEmpty(), qPrintable(simLog));
+        QVERIFY2(!driving.isEmpty(), qPrintable(sim.log()));
 
-        sim.write("pose\n");
-        QVERIFY(simSays(QStringLiteral("pose 1.500 1.500 0.0")));
+        sim.command(QStringLiteral("pose"));
+        QVERIFY(sim.waitForLog(QStringLiteral("pose 1.500 1.500 0.0")));
         dragOnPad(desktop, driving, QPoint(0, -60)); // straight ahead
         QTest::qWait(1500);
         desktop.button(false);
-        simLog.clear();
-        sim.write("pose\n");
-        QVERIFY(simSays(QStringLiteral("pose ")));
+        const qsizetype afterDrive = sim.log().size();
+        sim.command(QStringLiteral("pose"));
+        QVERIFY(sim.waitForLog(QStringLiteral("pose "), 5000, afterDrive));
         const QRegularExpressionMatch pose =
-            QRegularExpression(QStringLiteral("pose ([0-9.]+) ([0-9.]+)")).match(simLog);
+            QRegularExpression(QStringLiteral("pose ([0-9.]+) ([0-9.]+)")).match(sim.log(), afterDrive);
         QVERIFY2(pose.hasMatch() && (pose.captured(1) != QLatin1String("1.500") || pose.captured(2) != QLatin1String("1.500")),
-                 qPrintable(simLog));
+                 qPrintable(sim.log()));
 
         // a ping leaves 5 s after sign-in; the robot echoes it
-        QVERIFY2(simSays(QStringLiteral("PING"), 8000), qPrintable(simLog));
+        QVERIFY2(sim.waitForLog(QStringLiteral("PING"), 8000, afterDrive), qPrintable(sim.log()));
         QTest::qWait(300);
         QVERIFY(desktop.screenshot(artefact(QStringLiteral("e2e-simulator-session")), driving));
 
         desktop.click(driving, endButton.x(), endButton.y());
-        QVERIFY2(simSays(QStringLiteral(" Z")), qPrintable(simLog));
+        QVERIFY2(sim.waitForLog(QStringLiteral(" Z"), 5000, afterDrive), qPrintable(sim.log()));
         QVERIFY(!desktop.findWindow(QStringLiteral("QuorvelBot")).isEmpty());
         QVERIFY(desktop.closeWindow(window));
         QVERIFY(controller.waitForFinished(10000));
-        sim.write("quit\n");
-        QVERIFY(sim.waitForFinished(5000));
     }
 };
 

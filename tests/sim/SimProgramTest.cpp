@@ -1,23 +1,16 @@
+#include "LocalPorts.h"
 #include "WebSocketController.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTest>
 
 namespace {
 
 // The built simulator, named by the build.
 QString simulator() { return qEnvironmentVariable("QUORVELBOT_SIM"); }
-
-quint16 freeLocalPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
 
 // The simulator's output, line by line as it comes.
 struct Output {

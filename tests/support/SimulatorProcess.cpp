@@ -18,9 +18,9 @@ bool SimulatorProcess::start(const QStringList &options)
     return process.waitForStarted() && waitForLog(QStringLiteral("listening on ws://127.0.0.1:9000/"));
 }
 
-bool SimulatorProcess::waitForLog(const QString &text, int milliseconds)
+bool SimulatorProcess::waitForLog(const QString &text, int milliseconds, qsizetype from)
 {
-    return QTest::qWaitFor([&] { return log().contains(text); }, milliseconds);
+    return QTest::qWaitFor([&] { return log().indexOf(text, from) >= 0; }, milliseconds);
 }
 
 void SimulatorProcess::command(const QString &line)

@@ -11,8 +11,9 @@ public:
     ~SimulatorProcess();
     // Starts it with the options and waits until it listens.
     bool start(const QStringList &options = {});
-    // Waits up to milliseconds for text to appear in its log.
-    bool waitForLog(const QString &text, int milliseconds = 5000);
+    // Waits up to milliseconds for text to appear in its log, from the
+    // position from on (the log's size at some earlier moment).
+    bool waitForLog(const QString &text, int milliseconds = 5000, qsizetype from = 0);
     void command(const QString &line);
     const QString &log();
 
