@@ -6,24 +6,6 @@
 
 namespace {
 
-QString refusalOf(const QString &description)
-{
-    if (description.isEmpty())
-        return QStringLiteral("The robot has no description, so no folder was removed.");
-    if (QDir::isAbsolutePath(description))
-        return QStringLiteral("The robot's description \"%1\" is an absolute path, so no folder was removed.")
-            .arg(description);
-    for (const QString &part : {QStringLiteral("/"), QStringLiteral("\\"), QStringLiteral("..")}) {
-        if (description.contains(part))
-            return QStringLiteral("The robot's description \"%1\" contains \"%2\", so no folder was removed.")
-                .arg(description, part);
-    }
-    // "Data/." would be the folder of every robot.
-    if (description == u'.')
-        return QStringLiteral("The robot's description \".\" names no folder of its own, so no folder was removed.");
-    return {};
-}
-
 // Deletes path: a file or a link by itself, a real folder with its contents.
 void removeTree(const QString &path)
 {
@@ -41,11 +23,27 @@ void removeTree(const QString &path)
 
 } // namespace
 
+QString robotFolderNameFault(const QString &description)
+{
+    if (description.isEmpty())
+        return QStringLiteral("The robot has no description");
+    if (QDir::isAbsolutePath(description))
+        return QStringLiteral("The robot's description \"%1\" is an absolute path").arg(description);
+    for (const QString &part : {QStringLiteral("/"), QStringLiteral("\\"), QStringLiteral("..")}) {
+        if (description.contains(part))
+            return QStringLiteral("The robot's description \"%1\" contains \"%2\"").arg(description, part);
+    }
+    // "Data/." would be the folder of every robot.
+    if (description == u'.')
+        return QStringLiteral("The robot's description \".\" names no folder of its own");
+    return {};
+}
+
 RobotFolderRemoval removeRobotFolder(const QString &applicationFolder, const QString &description)
 {
-    const QString reason = refusalOf(description);
-    if (!reason.isEmpty())
-        return {true, reason};
+    const QString fault = robotFolderNameFault(description);
+    if (!fault.isEmpty())
+        return {true, fault + QStringLiteral(", so no folder was removed.")};
     const QString folder = QDir(applicationFolder).filePath(QStringLiteral("Data/") + description);
     removeTree(folder);
     return {};
