@@ -6,7 +6,10 @@
 
 namespace {
 
-bool isDigit(QChar ch) { return ch >= u'0' && ch <= u'9'; }
+bool isDigit(QChar ch)
+{
+    return ch >= u'0' && ch <= u'9';
+}
 
 bool breaksContactLine(const QString &text)
 {
@@ -44,8 +47,8 @@ QString directSocketBaseNameProblem(const QString &baseName)
 {
     if (!baseName.isEmpty() && isDigit(baseName[0]))
         return IsWrongIP(baseName) ? QString() : QStringLiteral("IP information provided is wrong. Try again");
-    if (baseName.left(10).compare(QStringLiteral("quorvelbot"), Qt::CaseInsensitive) == 0
-        || baseName.left(8).compare(QStringLiteral("lindmere"), Qt::CaseInsensitive) == 0)
+    if (baseName.left(10).compare(QStringLiteral("quorvelbot"), Qt::CaseInsensitive) == 0 ||
+        baseName.left(8).compare(QStringLiteral("lindmere"), Qt::CaseInsensitive) == 0)
         return {};
     return QStringLiteral("Bot Name wrong. Try again");
 }

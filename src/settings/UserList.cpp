@@ -17,7 +17,10 @@ bool nameIsTaken(const QStringList &entries, const QString &name)
                        [&](const QString &entry) { return splitUserEntry(entry).name == name; });
 }
 
-UserEdit refused(UserNotice notice, const QString &text) { return {false, notice, text}; }
+UserEdit refused(UserNotice notice, const QString &text)
+{
+    return {false, notice, text};
+}
 
 // verb: "add" or "edit"
 UserEdit unsafeCharacters(const QString &verb)
@@ -54,7 +57,7 @@ UserListLoad loadUserList(const QString &userListText)
     }
     if (load.entries.size() > UserListCapacity) {
         load.problem = QStringLiteral("QuorvelBot sent %1 users, but at most %2 can be administered here. "
-                                     "The user list was not loaded.")
+                                      "The user list was not loaded.")
                            .arg(load.entries.size())
                            .arg(UserListCapacity);
         load.entries.clear();

@@ -12,9 +12,12 @@ private slots:
         QTest::addColumn<QString>("userName");
         QTest::addColumn<QString>("password");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("two characters each") << "ab" << "cd" << true;
-        QTest::newRow("short user name") << "a" << "secret" << false;
-        QTest::newRow("no password") << "operator" << "" << false;
+        QTest::newRow("two characters each") << "ab"
+                                             << "cd" << true;
+        QTest::newRow("short user name") << "a"
+                                         << "secret" << false;
+        QTest::newRow("no password") << "operator"
+                                     << "" << false;
     }
     void login()
     {
@@ -37,11 +40,9 @@ private slots:
         QTest::newRow("quoted field") << "VALID,\"app,7\",key8,secret9" << CredentialAnswerKind::Valid
                                       << QStringList{"app,7", "key8", "secret9"};
         QTest::newRow("wrong login") << "INVALID,1000" << CredentialAnswerKind::WrongLogin << QStringList{"1000"};
-        QTest::newRow("not configured") << "INVALID,2001" << CredentialAnswerKind::NotConfigured
-                                        << QStringList{"2001"};
+        QTest::newRow("not configured") << "INVALID,2001" << CredentialAnswerKind::NotConfigured << QStringList{"2001"};
         QTest::newRow("refused without code") << "INVALID" << CredentialAnswerKind::NotConfigured << QStringList{};
-        QTest::newRow("first field in other case") << "valid,a,b,c" << CredentialAnswerKind::Unknown
-                                                   << QStringList{};
+        QTest::newRow("first field in other case") << "valid,a,b,c" << CredentialAnswerKind::Unknown << QStringList{};
         QTest::newRow("other message") << "CONNEND" << CredentialAnswerKind::Unknown << QStringList{};
     }
     void answer()
@@ -69,7 +70,8 @@ private slots:
             << "Vindra is not configured for QuorvelBot Communications Service.\r\nPlease contact your IT "
                "Administrator for using this service."
             << "Vindra is not configured for QuorvelBot Communications Service.\r\nNot adding QCS for Auto Path.";
-        QTest::newRow("unknown") << CredentialAnswerKind::Unknown << "" << "";
+        QTest::newRow("unknown") << CredentialAnswerKind::Unknown << ""
+                                 << "";
     }
     void messages()
     {
@@ -86,8 +88,8 @@ private slots:
                                     "app_id = 'a1b2c3d4e5f6'\r\n"
                                     "app_key = 'k-7f3e9a0c5d2b8e1f'\r\n"
                                     "app_secret = 's 9c8b7a6f5e4d3c2b1a0'\r\n";
-        const auto file = cloudConfigFile(
-            readCredentialAnswer("VALID,a1b2c3d4e5f6,k-7f3e9a0c5d2b8e1f,\"s 9c8b7a6f5e4d3c2b1a0\""));
+        const auto file =
+            cloudConfigFile(readCredentialAnswer("VALID,a1b2c3d4e5f6,k-7f3e9a0c5d2b8e1f,\"s 9c8b7a6f5e4d3c2b1a0\""));
         QVERIFY(file);
         QCOMPARE(*file, expected);
         QVERIFY(isUsableCloudConfig(file->size()));

@@ -49,13 +49,20 @@ private slots:
     {
         QTest::addColumn<QString>("baseName");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("quorvelbot name") << "quorvelbot-lab" << "";
-        QTest::newRow("lindmere in capitals") << "LINDMERE7" << "";
-        QTest::newRow("address") << "10.0.0.30" << "";
-        QTest::newRow("other name") << "robot7" << "Bot Name wrong. Try again";
-        QTest::newRow("prefix cut short") << "quorvel" << "Bot Name wrong. Try again";
-        QTest::newRow("address out of range") << "10.0.0.300" << "IP information provided is wrong. Try again";
-        QTest::newRow("digit first, not an address") << "7quorvelbot" << "IP information provided is wrong. Try again";
+        QTest::newRow("quorvelbot name") << "quorvelbot-lab"
+                                         << "";
+        QTest::newRow("lindmere in capitals") << "LINDMERE7"
+                                              << "";
+        QTest::newRow("address") << "10.0.0.30"
+                                 << "";
+        QTest::newRow("other name") << "robot7"
+                                    << "Bot Name wrong. Try again";
+        QTest::newRow("prefix cut short") << "quorvel"
+                                          << "Bot Name wrong. Try again";
+        QTest::newRow("address out of range") << "10.0.0.300"
+                                              << "IP information provided is wrong. Try again";
+        QTest::newRow("digit first, not an address") << "7quorvelbot"
+                                                     << "IP information provided is wrong. Try again";
     }
     void directSocketBaseName()
     {
@@ -78,35 +85,48 @@ private slots:
             QStringLiteral("A QuorvelBot with entered description already exists.Enter a different description");
         const auto cloud = SetupPath::CloudService;
         const auto socket = SetupPath::DirectSocket;
-        QTest::newRow("new cloud robot") << cloud << "Kitchen" << "QB1234" << true << true << 2 << "";
-        QTest::newRow("placeholders untouched") << cloud << "Kitchen" << "QB1234" << false << true << 2 << missing;
-        QTest::newRow("no description") << cloud << "" << "QB1234" << true << true << 2 << missing;
-        QTest::newRow("no base name") << cloud << "Kitchen" << "" << true << true << 2 << missing;
-        QTest::newRow("same description") << cloud << "Lab" << "QB1234" << true << true << 2 << duplicate;
-        QTest::newRow("same description, other case") << cloud << "lab" << "QB1234" << true << true << 2 << "";
-        QTest::newRow("own description when viewing") << cloud << "Lab" << "QB1234" << true << false << 2 << "";
+        QTest::newRow("new cloud robot") << cloud << "Kitchen"
+                                         << "QB1234" << true << true << 2 << "";
+        QTest::newRow("placeholders untouched") << cloud << "Kitchen"
+                                                << "QB1234" << false << true << 2 << missing;
+        QTest::newRow("no description") << cloud << ""
+                                        << "QB1234" << true << true << 2 << missing;
+        QTest::newRow("no base name") << cloud << "Kitchen"
+                                      << "" << true << true << 2 << missing;
+        QTest::newRow("same description") << cloud << "Lab"
+                                          << "QB1234" << true << true << 2 << duplicate;
+        QTest::newRow("same description, other case") << cloud << "lab"
+                                                      << "QB1234" << true << true << 2 << "";
+        QTest::newRow("own description when viewing") << cloud << "Lab"
+                                                      << "QB1234" << true << false << 2 << "";
         QTest::newRow("slash in description")
-            << cloud << "Lab/2" << "QB1234" << true << true << 2
+            << cloud << "Lab/2"
+            << "QB1234" << true << true << 2
             << "The robot's description \"Lab/2\" contains \"/\", so it cannot name the robot's folder. Enter a "
                "different description";
         QTest::newRow("parent folder")
-            << SetupPath::Auto << ".." << "QB1234" << true << true << 2
+            << SetupPath::Auto << ".."
+            << "QB1234" << true << true << 2
             << "The robot's description \"..\" contains \"..\", so it cannot name the robot's folder. Enter a "
                "different description";
         QTest::newRow("comma in description")
-            << socket << "Lab, upstairs" << "quorvelbot-lab" << true << true << 2
+            << socket << "Lab, upstairs"
+            << "quorvelbot-lab" << true << true << 2
             << "QuorvelBot Description and Base Name cannot contain \",\" or a line break";
         QTest::newRow("comma in base name")
-            << SetupPath::WebRTC << "Kitchen" << "QB1,QB2" << true << true << 2
+            << SetupPath::WebRTC << "Kitchen"
+            << "QB1,QB2" << true << true << 2
             << "QuorvelBot Description and Base Name cannot contain \",\" or a line break";
-        QTest::newRow("direct socket name") << socket << "Kitchen" << "robot7" << true << true << 2
-                                            << "Bot Name wrong. Try again";
-        QTest::newRow("WebRTC base name unchecked") << SetupPath::WebRTC << "Kitchen" << "robot7" << true << true << 2
-                                                    << "";
+        QTest::newRow("direct socket name") << socket << "Kitchen"
+                                            << "robot7" << true << true << 2 << "Bot Name wrong. Try again";
+        QTest::newRow("WebRTC base name unchecked") << SetupPath::WebRTC << "Kitchen"
+                                                    << "robot7" << true << true << 2 << "";
         QTest::newRow("twelfth robot")
-            << cloud << "Kitchen" << "QB1234" << true << true << 11
+            << cloud << "Kitchen"
+            << "QB1234" << true << true << 11
             << "The robot list is full: it holds at most 11 robots. Delete one before adding another.";
-        QTest::newRow("viewing in a full list") << cloud << "Lab" << "QB1234" << true << false << 11 << "";
+        QTest::newRow("viewing in a full list") << cloud << "Lab"
+                                                << "QB1234" << true << false << 11 << "";
     }
     void firstPage()
     {

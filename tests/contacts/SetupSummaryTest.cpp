@@ -22,24 +22,28 @@ private slots:
         QTest::newRow("cloud service, other")
             << SetupPath::CloudService << SetupConferencing::Other
             << QStringList{"Robot Control Path :  QuorvelBot Communications Service",
-                           "Audio/Video Conferencing Application : Other", "QuorvelBot Description :  Lab"}
-                   + byHand;
-        QTest::newRow("direct socket, Skype")
-            << SetupPath::DirectSocket << SetupConferencing::Skype
-            << QStringList{"Robot Control Path :  Direct Socket", "Audio/Video Conferencing Application : Skype",
-                           "QuorvelBot Description :  Lab", "QuorvelBot IP Address :  quorvelbot-lab",
-                           "QuorvelBot User Device Skype Name :  lab.head", ""};
-        QTest::newRow("WebRTC, other")
-            << SetupPath::WebRTC << SetupConferencing::Other
-            << QStringList{"Robot Control Path :  WebRTC", "Audio/Video Conferencing Application : Other",
-                           "QuorvelBot Description :  Lab", "QuorvelBot Base Name :  quorvelbot-lab"}
-                   + byHand;
+                           "Audio/Video Conferencing Application : Other", "QuorvelBot Description :  Lab"} +
+                   byHand;
+        QTest::newRow("direct socket, Skype") << SetupPath::DirectSocket << SetupConferencing::Skype
+                                              << QStringList{"Robot Control Path :  Direct Socket",
+                                                             "Audio/Video Conferencing Application : Skype",
+                                                             "QuorvelBot Description :  Lab",
+                                                             "QuorvelBot IP Address :  quorvelbot-lab",
+                                                             "QuorvelBot User Device Skype Name :  lab.head",
+                                                             ""};
+        QTest::newRow("WebRTC, other") << SetupPath::WebRTC << SetupConferencing::Other
+                                       << QStringList{"Robot Control Path :  WebRTC",
+                                                      "Audio/Video Conferencing Application : Other",
+                                                      "QuorvelBot Description :  Lab",
+                                                      "QuorvelBot Base Name :  quorvelbot-lab"} +
+                                              byHand;
         QTest::newRow("Auto, Skype") << SetupPath::Auto << SetupConferencing::Skype
                                      << QStringList{"Robot Control Path :  Auto",
                                                     "Audio/Video Conferencing Application : Skype",
                                                     "QuorvelBot Description :  Lab",
                                                     "QuorvelBot Base Name :  quorvelbot-lab",
-                                                    "QuorvelBot User Device Skype Name :  lab.head", ""};
+                                                    "QuorvelBot User Device Skype Name :  lab.head",
+                                                    ""};
     }
     void summary()
     {

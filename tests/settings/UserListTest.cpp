@@ -17,10 +17,10 @@ const QString AddError = QStringLiteral("Cannot add user. Username needs to be a
                                         "needs to be atleast 4 characters long.");
 const QString EditError = QStringLiteral("Cannot edit user. Username needs to be atleast 5characters long and "
                                          "password needs to be atleast 4 characters long.");
-const QString AddUnsafe = QStringLiteral(
-    "Cannot add user. Username and password cannot contain blanks, double quotes, \":\" or \"%\".");
-const QString EditUnsafe = QStringLiteral(
-    "Cannot edit user. Username and password cannot contain blanks, double quotes, \":\" or \"%\".");
+const QString AddUnsafe =
+    QStringLiteral("Cannot add user. Username and password cannot contain blanks, double quotes, \":\" or \"%\".");
+const QString EditUnsafe =
+    QStringLiteral("Cannot edit user. Username and password cannot contain blanks, double quotes, \":\" or \"%\".");
 const QString Added = QStringLiteral("User added. Press OK to save changes to QuorvelBot");
 const QString Edited = QStringLiteral("User edited. Press OK to save changes to QuorvelBot.");
 const QString Deleted = QStringLiteral("User deleted. Press OK to save change to QuorvelBot.");
@@ -36,9 +36,12 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("address");
-        QTest::newRow("plain") << "#192.168.1.20%alice:pass:1" << "192.168.1.20";
-        QTest::newRow("blanks trimmed") << "#  10.0.0.5 %alice:pass:1" << "10.0.0.5";
-        QTest::newRow("no users") << "#10.0.0.5" << "10.0.0.5";
+        QTest::newRow("plain") << "#192.168.1.20%alice:pass:1"
+                               << "192.168.1.20";
+        QTest::newRow("blanks trimmed") << "#  10.0.0.5 %alice:pass:1"
+                                        << "10.0.0.5";
+        QTest::newRow("no users") << "#10.0.0.5"
+                                  << "10.0.0.5";
     }
     void address()
     {
@@ -91,10 +94,22 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("line");
-        QTest::newRow("administrator") << "alice:secret:1" << "alice" << "secret" << "alice(Admin)";
-        QTest::newRow("user") << "bobby:secret:0" << "bobby" << "secret" << "bobby";
-        QTest::newRow("empty password") << "bobby::0" << "bobby" << "" << "bobby";
-        QTest::newRow("fields missing") << "carol" << "carol" << "" << "carol";
+        QTest::newRow("administrator") << "alice:secret:1"
+                                       << "alice"
+                                       << "secret"
+                                       << "alice(Admin)";
+        QTest::newRow("user") << "bobby:secret:0"
+                              << "bobby"
+                              << "secret"
+                              << "bobby";
+        QTest::newRow("empty password") << "bobby::0"
+                                        << "bobby"
+                                        << ""
+                                        << "bobby";
+        QTest::newRow("fields missing") << "carol"
+                                        << "carol"
+                                        << ""
+                                        << "carol";
     }
     void entry()
     {
@@ -138,31 +153,41 @@ private slots:
         const auto status = UserNotice::StatusPanel;
         const auto box = UserNotice::ErrorBox;
         QTest::newRow("case differs from a user")
-            << two << "alice" << "word" << false << status << Added
-            << QStringList{"Alice:pass:1", "alice:word:0", "carol:pass:0"};
+            << two << "alice"
+            << "word" << false << status << Added << QStringList{"Alice:pass:1", "alice:word:0", "carol:pass:0"};
         QTest::newRow("administrator sorted in")
-            << two << "bobby" << "word" << true << status << Added
-            << QStringList{"Alice:pass:1", "bobby:word:1", "carol:pass:0"};
-        QTest::newRow("to an empty list") << QStringList{} << "bobby" << "word" << false << status << Added
-                                          << QStringList{"bobby:word:0"};
-        QTest::newRow("eleventh") << usersNamed(10) << "user11" << "pass" << false << status << Added
-                                  << usersNamed(11);
-        QTest::newRow("twelfth") << usersNamed(11) << "user12" << "pass" << false << box
+            << two << "bobby"
+            << "word" << true << status << Added << QStringList{"Alice:pass:1", "bobby:word:1", "carol:pass:0"};
+        QTest::newRow("to an empty list") << QStringList{} << "bobby"
+                                          << "word" << false << status << Added << QStringList{"bobby:word:0"};
+        QTest::newRow("eleventh") << usersNamed(10) << "user11"
+                                  << "pass" << false << status << Added << usersNamed(11);
+        QTest::newRow("twelfth") << usersNamed(11) << "user12"
+                                 << "pass" << false << box
                                  << "Cannot add user. QuorvelBot keeps at most 11 users; delete one first."
                                  << usersNamed(11);
-        QTest::newRow("no name") << two << "" << "word" << false << status
+        QTest::newRow("no name") << two << ""
+                                 << "word" << false << status
                                  << "Please enter username and password before adding a user" << two;
-        QTest::newRow("no password") << two << "bobby" << "" << false << status
+        QTest::newRow("no password") << two << "bobby"
+                                     << "" << false << status
                                      << "Please enter username and password before adding a user" << two;
-        QTest::newRow("four-character name") << two << "bobb" << "word" << false << box << AddError << two;
-        QTest::newRow("three-character password") << two << "bobby" << "wor" << false << box << AddError << two;
-        QTest::newRow("same name") << two << "carol" << "word" << false << status << "Username already exists"
-                                   << two;
-        QTest::newRow("colon in name") << two << "bob:by" << "word" << false << box << AddUnsafe << two;
-        QTest::newRow("percent in password") << two << "bobby" << "wo%rd" << false << box << AddUnsafe << two;
-        QTest::newRow("blank in name") << two << "bob by" << "word" << false << box << AddUnsafe << two;
-        QTest::newRow("quote in password") << two << "bobby" << "wo\"rd" << false << box << AddUnsafe << two;
-        QTest::newRow("tab in password") << two << "bobby" << "wo\trd" << false << box << AddUnsafe << two;
+        QTest::newRow("four-character name") << two << "bobb"
+                                             << "word" << false << box << AddError << two;
+        QTest::newRow("three-character password") << two << "bobby"
+                                                  << "wor" << false << box << AddError << two;
+        QTest::newRow("same name") << two << "carol"
+                                   << "word" << false << status << "Username already exists" << two;
+        QTest::newRow("colon in name") << two << "bob:by"
+                                       << "word" << false << box << AddUnsafe << two;
+        QTest::newRow("percent in password") << two << "bobby"
+                                             << "wo%rd" << false << box << AddUnsafe << two;
+        QTest::newRow("blank in name") << two << "bob by"
+                                       << "word" << false << box << AddUnsafe << two;
+        QTest::newRow("quote in password") << two << "bobby"
+                                           << "wo\"rd" << false << box << AddUnsafe << two;
+        QTest::newRow("tab in password") << two << "bobby"
+                                         << "wo\trd" << false << box << AddUnsafe << two;
     }
     void add()
     {
@@ -194,18 +219,21 @@ private slots:
         const auto status = UserNotice::StatusPanel;
         const auto box = UserNotice::ErrorBox;
         QTest::newRow("password, name kept")
-            << 1 << "bobby" << "newer" << true << status << Edited
-            << QStringList{"Alice:pass:1", "bobby:newer:1", "carol:pass:0"};
+            << 1 << "bobby"
+            << "newer" << true << status << Edited << QStringList{"Alice:pass:1", "bobby:newer:1", "carol:pass:0"};
         QTest::newRow("renamed, not re-sorted")
-            << 0 << "zelda" << "pass" << true << status << Edited
-            << QStringList{"zelda:pass:1", "bobby:pass:0", "carol:pass:0"};
-        QTest::newRow("onto another name") << 1 << "carol" << "pass" << false << status << "Username already exists"
-                                           << three;
-        QTest::newRow("none selected") << -1 << "bobby" << "pass" << false << status << "Select a user to edit"
-                                       << three;
-        QTest::newRow("short name") << 1 << "bob" << "pass" << false << box << EditError << three;
-        QTest::newRow("short password") << 1 << "bobby" << "abc" << false << box << EditError << three;
-        QTest::newRow("colon in password") << 1 << "bobby" << "pa:ss" << false << box << EditUnsafe << three;
+            << 0 << "zelda"
+            << "pass" << true << status << Edited << QStringList{"zelda:pass:1", "bobby:pass:0", "carol:pass:0"};
+        QTest::newRow("onto another name") << 1 << "carol"
+                                           << "pass" << false << status << "Username already exists" << three;
+        QTest::newRow("none selected") << -1 << "bobby"
+                                       << "pass" << false << status << "Select a user to edit" << three;
+        QTest::newRow("short name") << 1 << "bob"
+                                    << "pass" << false << box << EditError << three;
+        QTest::newRow("short password") << 1 << "bobby"
+                                        << "abc" << false << box << EditError << three;
+        QTest::newRow("colon in password") << 1 << "bobby"
+                                           << "pa:ss" << false << box << EditUnsafe << three;
     }
     void edit()
     {
@@ -236,16 +264,15 @@ private slots:
         const QStringList two{"Alice:pass:1", "bobby:pass:0"};
         QTest::newRow("another user") << two << 1 << "Alice" << UserNotice::StatusPanel << Deleted
                                       << QStringList{"Alice:pass:1"};
-        QTest::newRow("yourself") << two << 0 << "Alice" << UserNotice::ErrorBox << "You cannot delete yourself"
-                                  << two;
-        QTest::newRow("yourself in other case") << two << 0 << "alice" << UserNotice::StatusPanel << Deleted
-                                                << QStringList{"bobby:pass:0"};
+        QTest::newRow("yourself") << two << 0 << "Alice" << UserNotice::ErrorBox << "You cannot delete yourself" << two;
+        QTest::newRow("yourself in other case")
+            << two << 0 << "alice" << UserNotice::StatusPanel << Deleted << QStringList{"bobby:pass:0"};
         QTest::newRow("the last user")
             << QStringList{"bobby:pass:0"} << 0 << "Alice" << UserNotice::ErrorBox
             << "Deleting all the users will prevent you from logging into QuorvelBot in future.\r\nDeletion Aborted."
             << QStringList{"bobby:pass:0"};
-        QTest::newRow("none selected") << two << -1 << "Alice" << UserNotice::StatusPanel
-                                       << "Select a user to delete" << two;
+        QTest::newRow("none selected") << two << -1 << "Alice" << UserNotice::StatusPanel << "Select a user to delete"
+                                       << two;
     }
     void remove()
     {
