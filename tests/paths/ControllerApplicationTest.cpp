@@ -1,8 +1,11 @@
 #include "link/LinkError.h"
 #include "paths/ControllerApplication.h"
 
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -19,6 +22,38 @@ public:
     }
 };
 
+// What the process writes to its standard error while it lives.
+class StandardErrorCapture {
+public:
+    StandardErrorCapture()
+    {
+        file.open();
+        std::fflush(stderr);
+        saved = dup(STDERR_FILENO);
+        dup2(file.handle(), STDERR_FILENO);
+    }
+    ~StandardErrorCapture() { restore(); }
+    QByteArray text()
+    {
+        restore();
+        file.seek(0);
+        return file.readAll();
+    }
+
+private:
+    void restore()
+    {
+        if (saved < 0)
+            return;
+        std::fflush(stderr);
+        dup2(saved, STDERR_FILENO);
+        close(saved);
+        saved = -1;
+    }
+    QTemporaryFile file;
+    int saved = -1;
+};
+
 } // namespace
 
 class ControllerApplicationTest : public QObject {
@@ -27,11 +62,14 @@ private slots:
     void errorsEscapingAHandlerAreDiscarded()
     {
         ThrowingReceiver receiver;
+        StandardErrorCapture standardError;
         QEvent event(QEvent::User);
         QCOMPARE(QCoreApplication::sendEvent(&receiver, &event), false);
         QCoreApplication::postEvent(&receiver, new QEvent(QEvent::User));
         QCoreApplication::processEvents();
         QCOMPARE(receiver.handled, 2);
+        // the operator sees nothing; a developer finds each on standard error
+        QCOMPARE(standardError.text().count("error left unhandled: an error nobody caught\n"), 2);
     }
 
     void errorsEscapingATimerHandlerAreDiscarded()
