@@ -68,23 +68,29 @@ void TForm2::recallCameraMemory(int slot)
 void TForm2::memoryButtonDown(int slot)
 {
     mTimer->start();
-    memorySlotPressed = slot;
+    memoryButtonHeld = slot;
 }
 
 void TForm2::memoryButtonUp(int slot)
 {
+    if (slot != memoryButtonHeld)
+        return; // a release whose press went elsewhere
     if (mTimer->isActive()) {
         recallCameraMemory(slot);
-    } else {
+    } else if (memorySlotPressed == slot) {
+        // Only a completed hold marks a slot for the robot list, so a recall
+        // never carries this robot's memories into the next robot's entry.
         cameraMemories[size_t(slot - 1)] = {tiltBar->value(), panBar->value()};
         reloadBotFile(-1); // stores the memories with the robot
         memorySlotPressed = 0;
     }
     mTimer->stop();
+    memoryButtonHeld = 0;
 }
 
 void TForm2::mTimerTimer()
 {
     mTimer->stop();
+    memorySlotPressed = memoryButtonHeld;
     statusBarDisplay(QStringLiteral("Saved camera position to M") + QString::number(memorySlotPressed), true);
 }

@@ -45,6 +45,11 @@ void TForm2::PadMouseMove(QMouseEvent *event)
 {
     if (!padDragging)
         return;
+    if (!(event->buttons() & Qt::LeftButton)) {
+        // the release went elsewhere (the pointer grab was lost)
+        padPointerLost();
+        return;
+    }
     const QPoint at = event->position().toPoint();
     Image4->move(padMarkerPosition(at.x(), at.y(), displayScale));
     const WheelDemands demands = padToWheels(at.x(), at.y(), displayScale, settings.padSensitivity);
@@ -56,12 +61,29 @@ void TForm2::PadMouseUp(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    const bool wasDragging = padDragging;
+    letGoOfPad();
+    if (wasDragging)
+        platform.pointer->moveTo(padAnchorPoint);
+    sendStops(QStringLiteral("Send Error mouse up"));
+}
+
+void TForm2::letGoOfPad()
+{
     leftWheelDemand = rightWheelDemand = 0;
     padDragging = false;
     Image4->hide();
-    platform.pointer->moveTo(padAnchorPoint);
     Image4->move(scaled(105, displayScale), scaled(75, displayScale));
-    leftWheelDemand = rightWheelDemand = 0;
+}
+
+void TForm2::padPointerLost()
+{
+    // Only the operator's hand keeps the robot moving: a drag that loses the
+    // pointer (a box opens, the window loses the focus, the grab goes) ends
+    // as a release does. The pointer stays where the operator took it.
+    if (!padDragging)
+        return;
+    letGoOfPad();
     sendStops(QStringLiteral("Send Error mouse up"));
 }
 

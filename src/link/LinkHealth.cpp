@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <QLocale>
+#include <QPalette>
 #include <QTimer>
 
 namespace {
@@ -26,8 +27,31 @@ void TForm2::Timer1Timer()
         linkState.lastPingStamp = millisecondStamp(now);
         sendData(QStringLiteral("PING:") + linkState.lastPingStamp, 0);
         linkState.lastPingTime = now;
+        if (linkState.unansweredPings++ == 0)
+            linkState.firstUnansweredPingTime = now;
     }
+    if (linkState.unansweredPings > 1)
+        showLinkSilence(now);
     driveTick();
+}
+
+void TForm2::showLinkSilence(qint64 now)
+{
+    // A ping went out while the one before was still unanswered: the label
+    // counts the silence in red until the robot answers again.
+    const QString seconds = QString::number((now - linkState.firstUnansweredPingTime) / 1000);
+    connectionDelayLabel->setText(seconds + QStringLiteral(" s"));
+    connectionDelayLabel->setToolTip(QStringLiteral("No answer from the robot for ") + seconds + QStringLiteral(" s"));
+    QPalette palette = connectionDelayLabel->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    connectionDelayLabel->setPalette(palette);
+}
+
+void TForm2::showLinkAnswering()
+{
+    linkState.unansweredPings = 0;
+    connectionDelayLabel->setToolTip(QStringLiteral("Roundtrip Connection Delay"));
+    connectionDelayLabel->setPalette(QPalette());
 }
 
 void TForm2::pingEcho(const QString &text)
@@ -35,9 +59,11 @@ void TForm2::pingEcho(const QString &text)
     const Fields fields = splitFields(text, u':');
     const qint64 now = platform.clock->localMsecs();
     if (fields.count() == 1) {
+        showLinkAnswering();
         connectionDelayLabel->setText(secondsInMinute(now - linkState.FStartTime) + u's');
     } else if (fields.at(1) == linkState.lastPingStamp) {
         const double delay = double(millisecondStamp(now).toLongLong() - readLongDecimal(fields.at(1))) / 1000.0;
+        showLinkAnswering();
         connectionDelayLabel->setText(QLocale().toString(delay, 'g', 15) + QStringLiteral(" s"));
     }
     // the echo of an older ping says nothing about the link now
@@ -47,4 +73,6 @@ void TForm2::commandTimeOutTimerTimer()
 {
     commandTimeOutTimer->stop();
     DisconnectClick();
+    // the operator learns why the session ended ("Ready" alone says nothing)
+    statusBarDisplay(QStringLiteral("Connection to the robot lost"), false);
 }

@@ -31,6 +31,8 @@ struct LinkState {
     qint64 lastPingTime = 0;
     QString lastPingStamp;
     qint64 FStartTime = 0;
+    int unansweredPings = 0;            // pings sent since the last echo
+    qint64 firstUnansweredPingTime = 0; // the link has been silent since then
 
     // the signed-in user
     bool isAdmin = false;

@@ -17,6 +17,7 @@ constexpr int GoodbyePauseMs = 500;
 
 void TForm2::restart()
 {
+    letGoOfPad(); // whatever ends the session, the next one starts still
     LinkState &s = linkState;
     s.sessionOpen = false;
     s.loginRequested = false;
@@ -42,6 +43,7 @@ void TForm2::DisconnectClick()
     linkState.sessionOpen = false;
     Timer1->stop();
     commandTimeOutTimer->stop();
+    padPointerLost(); // a drag held through the end stops the robot before the goodbye
     try {
         if (selectedContact().conferencingPeer != QLatin1String("Other"))
             hangUpCall();
@@ -62,9 +64,10 @@ void TForm2::DisconnectClick()
         writelogfile(QStringLiteral("Error in Disconnect sending Z"));
     }
     restart();
-    centreOnScreen();
     linkState.inSession = false;
     disableDriveView();
+    // centred as the sign-in view it now is, not as the drive view it was
+    centreOnScreen();
     Timer3->stop();
     statusBarDisplay(QStringLiteral("Ready"), false);
     linkState.accessoryFlagsKnown = linkState.laserPresent = linkState.panPresent = false;

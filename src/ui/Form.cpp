@@ -3,6 +3,7 @@
 // sizes that follow the screen.
 #include "ui/TForm2.h"
 
+#include "platform/FormFaces.h"
 #include "ui/Artwork.h"
 #include "ui/Picture.h"
 
@@ -83,6 +84,7 @@ QToolButton *speedButton(QWidget *parent, const char *name, int left, const QStr
 
 void TForm2::createControls()
 {
+    installFormFaces();
     setWindowTitle(QStringLiteral("QuorvelBot Lindmere Vindra"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -159,6 +161,9 @@ void TForm2::createDriveArea(QWidget *client)
 {
     Image1 = picture(client, "Image1", {5, 2, 220, 160}, artwork::drivePad);
     Image1->setCursor(Qt::CrossCursor);
+    // moves without a button reach the pad too, so a drag whose release was
+    // lost is noticed at the next move
+    Image1->setMouseTracking(true);
     Image1->hide();
     Image4 = picture(client, "Image4", {340, 343, 20, 20}, artwork::padMarker);
     shLeft = shape(client, "shLeft", {5, 2, 109, 2}, Qt::white);
@@ -185,7 +190,9 @@ void TForm2::createCameraPanel()
         bar->setValue(45);
         bar->setTickPosition(QSlider::NoTicks);
     }
-    tiltBar->setInvertedAppearance(true); // 0 at the top end
+    // 0 at the top end, and Up, Page Up and the wheel move the handle up
+    tiltBar->setInvertedAppearance(true);
+    tiltBar->setInvertedControls(true);
     TiltUp = button(Panel3, "TiltUp", {75, 53, 37, 25}, QStringLiteral("Up"));
     PanLeft = button(Panel3, "PanLeft", {38, 77, 35, 24}, QStringLiteral("Left"));
     Center = button(Panel3, "Center", {73, 77, 42, 25}, QStringLiteral("Center"));
@@ -255,8 +262,10 @@ void TForm2::createMenus()
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     for (const char *item : {"Settings", "Help", "About"})
         PopupMenu1->addAction(QString::fromLatin1(item));
+    // the menus open over their button's top-left corner, measured from the
+    // window's outer edge (the drive view's 20 pixels lower)
     connect(helpButton, &QPushButton::clicked, this,
-            [this] { PopupMenu1->popup(helpButton->mapToGlobal(QPoint(0, helpButton->height()))); });
+            [this] { PopupMenu1->popup(frameGeometry().topLeft() + helpButton->pos()); });
 
     drivePopUp = new QMenu(this);
     drivePopUp->setObjectName(QStringLiteral("drivePopUp"));
@@ -264,7 +273,6 @@ void TForm2::createMenus()
         drivePopUp->addAction(QString::fromLatin1(item));
     for (const char *item : {"High Resolution Picture", "Force Video"})
         drivePopUp->addAction(QString::fromLatin1(item))->setVisible(false);
-    connect(adminOptionButton, &QPushButton::clicked, this, [this] {
-        drivePopUp->popup(adminOptionButton->mapToGlobal(QPoint(0, adminOptionButton->height())));
-    });
+    connect(adminOptionButton, &QPushButton::clicked, this,
+            [this] { drivePopUp->popup(frameGeometry().topLeft() + adminOptionButton->pos() + QPoint(0, 20)); });
 }

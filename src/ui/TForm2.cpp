@@ -24,6 +24,7 @@
 #include <QTimer>
 #include <QWebSocket>
 #include <QWebSocketServer>
+#include <algorithm>
 
 namespace {
 
@@ -93,17 +94,13 @@ void TForm2::connectComponents()
     connect(TiltUp, &QPushButton::clicked, this, &TForm2::TiltUpClick);
     connect(TiltDown, &QPushButton::clicked, this, &TForm2::TiltDownClick);
     connect(Center, &QPushButton::clicked, this, &TForm2::CenterClick);
-    int slot = 1;
-    for (QPushButton *memory : {M1, M2, M3}) {
-        connect(memory, &QPushButton::pressed, this, [this, slot] { memoryButtonDown(slot); });
-        connect(memory, &QPushButton::released, this, [this, slot] { memoryButtonUp(slot); });
-        ++slot;
-    }
     connect(mTimer, &QTimer::timeout, this, &TForm2::mTimerTimer);
     connect(headLightButton, &QToolButton::clicked, this, &TForm2::headLightButtonClick);
     connect(laserButton, &QToolButton::clicked, this, &TForm2::LaserButtonClick);
     connect(chargingButton, &QToolButton::clicked, this, &TForm2::CharginButtonClick);
-    // the drive view's keys reach the keyboard control whatever has the focus
+    // The drive view's keys reach the keyboard control whatever has the
+    // focus; the memory buttons' presses by any mouse button, and the boxes
+    // opening over a held pad, are seen here too.
     qApp->installEventFilter(this);
 }
 
@@ -115,6 +112,7 @@ TForm2::~TForm2()
 
 int TForm2::showBox(const BoxRequest &request)
 {
+    padPointerLost();
     return int(platform.boxes->show(this, request));
 }
 
@@ -147,6 +145,20 @@ void TForm2::showEvent(QShowEvent *event)
         setOuterSize(requestedOuterSize.width(), requestedOuterSize.height());
 }
 
+void TForm2::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    fitStatusBar();
+}
+
+void TForm2::fitStatusBar()
+{
+    // The status bar reaches the window's lower edge, whatever frame the
+    // desktop draws around the window (the outer sizes were measured on one).
+    if (Panel1)
+        Panel1->resize(Panel1->width(), qMax(StatusBarHeight, height() - Panel1->y()));
+}
+
 void TForm2::centreOnScreen()
 {
     const QRect area = screen()->geometry();
@@ -161,8 +173,49 @@ void TForm2::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+bool TForm2::memoryButtonEvent(QObject *watched, QEvent *event)
+{
+    const std::array<QPushButton *, 3> memories{M1, M2, M3};
+    const auto found = std::find(memories.begin(), memories.end(), watched);
+    if (found == memories.end())
+        return false;
+    QPushButton *button = *found;
+    const int slot = int(found - memories.begin()) + 1;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: // a quick second press is a press too
+        button->setDown(true);
+        memoryButtonDown(slot);
+        return true;
+    case QEvent::MouseButtonRelease:
+        button->setDown(false);
+        memoryButtonUp(slot);
+        return true;
+    case QEvent::MouseMove:
+        return true; // sliding off a held button neither recalls nor lets go
+    default:
+        return false;
+    }
+}
+
+void TForm2::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        padPointerLost();
+}
+
 bool TForm2::eventFilter(QObject *watched, QEvent *event)
 {
+    if (memoryButtonEvent(watched, event))
+        return true;
+    if (event->type() == QEvent::Show) {
+        // a box or menu that opens over a held pad takes the pointer with it
+        auto *shown = qobject_cast<QWidget *>(watched);
+        if (shown && shown != this && shown->isWindow()
+            && (shown->isModal() || shown->windowType() == Qt::Popup || shown->windowType() == Qt::Dialog))
+            padPointerLost();
+    }
     const bool isKey = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
     if (isKey && keyPreview) {
         auto *widget = qobject_cast<QWidget *>(watched);

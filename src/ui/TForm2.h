@@ -62,7 +62,8 @@ public:
     QString settingsLoggingText; // carried onto the Logging line of "Settings.ini"
     ContactList contactList;
     std::array<CameraMemory, 3> cameraMemories;
-    int memorySlotPressed = 0;
+    int memorySlotPressed = 0; // a held memory button whose hold completed: saved on release
+    int memoryButtonHeld = 0;  // the memory button held now, 0 for none
     float leftWheelDemand = 0; // whole numbers -99..99, positive forward
     float rightWheelDemand = 0;
     bool padDragging = false;
@@ -126,7 +127,7 @@ public:
     QPushButton *M3;
 
     // --- status bar ---
-    QFrame *Panel1;
+    QFrame *Panel1 = nullptr;
     QLabel *statusBarLabel;
     Picture *Image5; // joystick indicator
     QFrame *Shape1;
@@ -201,6 +202,11 @@ public:
 
     // --- drive pad and camera (controls/) ---
     void driveTick();
+    // Ends a drag without the operator's release and zeroes the wheel
+    // demands; sends nothing (the session or the view is changing).
+    void letGoOfPad();
+    // A held pad lost the pointer: the release's stops, demands zero.
+    void padPointerLost();
     void recallCameraMemory(int slot);
     void FormKeyDown(QChar key);
     void FormKeyUp();
@@ -250,6 +256,8 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -261,6 +269,7 @@ private:
     void createStatusBar(QWidget *client);
     void createMenus();
     void setOuterSize(int width, int height);
+    void fitStatusBar();
     void centreOnScreen();
     void stayOnTop(bool on);
     void bringToFront();
@@ -299,14 +308,21 @@ private:
     void networkScan(const QString &text);
     void laserPresentReport(const QString &text);
 
+    // the delay label while pings go unanswered, and back (link/LinkHealth.cpp)
+    void showLinkSilence(qint64 now);
+    void showLinkAnswering();
+
     // controls (controls/)
     void sendStops(const QString &failureText);
     void setCamera(int tilt, int pan);
     void memoryButtonDown(int slot);
     void memoryButtonUp(int slot);
+    // press and release of a memory button, by any mouse button
+    bool memoryButtonEvent(QObject *watched, QEvent *event);
     void wifiSwitchAcknowledged();
     void driveAlert(const QString &text);
 
+    static constexpr int StatusBarHeight = 29; // as designed
     // the status bar buttons' places as the form has them, for the views
     int savedChargingLeft = 361;
     int savedLaserLeft = 388;

@@ -42,8 +42,10 @@ void TForm2::enableDriveView()
 
     const bool tableTop = s.robotModel.startsWith(u'T');
     Timer3->stop();
+    letGoOfPad(); // a session starts with the wheels still
     setOuterSize(scaled(tableTop ? 390 : 620), scaled(230));
     Panel1->setGeometry(Panel1->x(), scaled(172), scaled(622), Panel1->height());
+    fitStatusBar();
     Image3->move(Image3->x(), int(10 * displayScale));
     Image1->setMinimumSize(scaled(220), scaled(160));
     Image1->resize(Image1->size().expandedTo(Image1->minimumSize()));
@@ -80,6 +82,7 @@ void TForm2::enableDriveView()
 
     s.sensorReadings.fill(0);
     s.sessionOpen = true;
+    showLinkAnswering(); // a new session starts with no ping outstanding
     Image4->move(scaled(105), scaled(75));
     driveViewShown = true;
 
@@ -111,6 +114,7 @@ void TForm2::disableDriveView()
     ListBox1->show();
     setOuterSize(cut(240), cut(430));
     Panel1->setGeometry(Panel1->x(), cut(375), cut(430), Panel1->height());
+    fitStatusBar();
     s.batteryPercent = s.batteryState = -1;
 
     for (QWidget *w : std::initializer_list<QWidget *>{UserName, PassWord, Image3}) {
@@ -125,7 +129,10 @@ void TForm2::disableDriveView()
     for (QWidget *w : std::initializer_list<QWidget *>{connectionDelayLabel, shBottom, shLeft, shRight})
         w->hide();
 
-    padDragging = false;
+    letGoOfPad();
+    // a memory button held as the view closes neither saves nor recalls
+    mTimer->stop();
+    memoryButtonHeld = memorySlotPressed = 0;
     Timer1->stop();
     Timer3->stop();
     keyPreview = false;
@@ -154,7 +161,9 @@ void TForm2::disableDriveView()
 
 void TForm2::switchAccessoriesOff()
 {
-    // each button is reset before its send, so a failed send leaves it off too
+    // Each button is reset before its send, so a failed send leaves it off
+    // too. The headlights go off with the rest, so that the next session,
+    // which starts them at off, shows what the robot has.
     LinkState &s = linkState;
     if (s.laserOn) {
         s.laserOn = false;
@@ -165,6 +174,11 @@ void TForm2::switchAccessoriesOff()
         s.remoteChargingOn = false;
         offLook(chargingButton);
         sendData(QStringLiteral("XQ023456"), 0);
+    }
+    if (s.headlightLevel != 0) {
+        s.headlightLevel = 0;
+        offLook(headLightButton);
+        sendData(QStringLiteral("XH000000"), 0);
     }
 }
 

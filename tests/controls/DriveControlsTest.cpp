@@ -3,6 +3,7 @@
 #include "FormFixture.h"
 #include "ui/Picture.h"
 
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -175,6 +176,74 @@ private slots:
         QVERIFY(list.readAll().contains(",45:0:45:0:30:60\r\n"));
     }
 
+    void memoryButtonsTakeAnyMouseButton_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("left") << Qt::LeftButton;
+        QTest::newRow("right") << Qt::RightButton;
+        QTest::newRow("middle") << Qt::MiddleButton;
+    }
+    void memoryButtonsTakeAnyMouseButton()
+    {
+        Driving d;
+        d.form().cameraMemories[0] = {5, 10};
+        QFETCH(Qt::MouseButton, button);
+        QTest::mousePress(d.form().M1, button);
+        QVERIFY(d.form().mTimer->isActive());
+        QTest::mouseMove(d.form().M1, QPoint(-40, -40)); // sliding off: still held
+        QVERIFY(d.take().isEmpty());
+        QTest::mouseRelease(d.form().M1, button);
+        QCOMPARE(d.take(), (QStringList{"MKT05000", "MKP16000"}));
+        QVERIFY(!d.form().mTimer->isActive());
+        QCOMPARE(d.form().memorySlotPressed, 0); // a recall marks nothing for saving
+    }
+
+    void aRecallLeavesTheNextRobotsMemoriesAlone()
+    {
+        QTemporaryDir home;
+        qputenv("QUORVELBOT_HOME", home.path().toLocal8Bit());
+        Driving d;
+        QTest::mouseClick(d.form().M2, Qt::LeftButton);
+        ContactList &list = d.form().contactList;
+        list.entries[1] = list.entries[0];
+        list.entries[1].cameraMemoryText = QStringLiteral("1:2:3:4:5:6");
+        list.count = 2;
+        list.lastSelected = 2;
+        d.form().reloadBotFile(-1); // as the next sign-in does
+        QCOMPARE(d.form().contactList.entries[1].cameraMemoryText, QStringLiteral("1:2:3:4:5:6"));
+    }
+
+    void aHoldCutShortByTheViewSavesNothing()
+    {
+        Driving d;
+        QTest::mousePress(d.form().M3, Qt::LeftButton);
+        d.form().mTimerTimer();
+        d.form().disableDriveView(); // the session ends with the button held
+        QVERIFY(!d.form().mTimer->isActive());
+        QCOMPARE(d.form().memorySlotPressed, 0);
+        QCOMPARE(d.form().memoryButtonHeld, 0);
+    }
+
+    void keysOnAFocusedBarMoveItTheWayItShows_data()
+    {
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("sent");
+        QTest::newRow("tilt up") << "tilt" << int(Qt::Key_Up) << "MKT08900";
+        QTest::newRow("tilt down") << "tilt" << int(Qt::Key_Down) << "MKT09100";
+        QTest::newRow("pan left") << "pan" << int(Qt::Key_Left) << "MKP09200";
+        QTest::newRow("pan right") << "pan" << int(Qt::Key_Right) << "MKP08800";
+    }
+    void keysOnAFocusedBarMoveItTheWayItShows()
+    {
+        Driving d;
+        QFETCH(QString, bar);
+        QFETCH(int, key);
+        QSlider *slider = bar == "tilt" ? d.form().tiltBar : d.form().panBar;
+        QTest::keyClick(slider, Qt::Key(key));
+        QTEST(d.take().value(0), "sent");
+    }
+
     void keys_data()
     {
         QTest::addColumn<QString>("keys");
@@ -231,6 +300,89 @@ private slots:
         QTest::keyClick(d.form().Disconnect, 'L');
         QCOMPARE(d.take(), QStringList{"XL123456"});
         QCOMPARE(d.form().statusBarLabel->text(), QStringLiteral("Laser On"));
+    }
+
+    // However a session ends under a held pad, the robot is stopped and the
+    // next session starts without a wheel command.
+    void aSessionEndingDuringADragLeavesTheWheelsStill_data()
+    {
+        QTest::addColumn<QString>("end");
+        QTest::newRow("the robot's goodbye") << "Z";
+        QTest::newRow("the command time-out") << "time-out";
+        QTest::newRow("the End button") << "End";
+        QTest::newRow("a restart") << "restart";
+    }
+    void aSessionEndingDuringADragLeavesTheWheelsStill()
+    {
+        Driving d;
+        QTest::mousePress(d.form().Image1, Qt::LeftButton, {}, QPoint(110, 80));
+        QTest::mouseMove(d.form().Image1, QPoint(110, 0));
+        d.form().driveTick();
+        QCOMPARE(d.take().last(), QStringLiteral("L199R199"));
+
+        QFETCH(QString, end);
+        if (end == "Z")
+            d.form().processIncomingData(QStringLiteral("Z"));
+        else if (end == "time-out")
+            d.form().commandTimeOutTimerTimer();
+        else if (end == "End")
+            d.form().Disconnect->click();
+        else
+            d.form().restart();
+        QVERIFY(!d.form().padDragging);
+        QCOMPARE(d.form().leftWheelDemand, 0.0f);
+        QCOMPARE(d.form().rightWheelDemand, 0.0f);
+        for (const QString &command : d.take())
+            QVERIFY2(!command.startsWith(u'L') || command == "L000R000", qPrintable(command));
+
+        d.form().disableDriveView();
+        d.form().linkState.pathWebRtc = true;
+        d.form().enableDriveView();
+        d.form().driveTick();
+        d.form().driveTick();
+        QVERIFY(d.take().isEmpty());
+    }
+
+    void aHeldPadThatLosesThePointerStops_data()
+    {
+        QTest::addColumn<QString>("loss");
+        QTest::newRow("a box opens") << "box";
+        QTest::newRow("a dialog opens") << "dialog";
+        QTest::newRow("another window is activated") << "deactivated";
+        QTest::newRow("the release went elsewhere") << "grab";
+    }
+    void aHeldPadThatLosesThePointerStops()
+    {
+        Driving d;
+        QWidget *pad = d.form().Image1;
+        d.form().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d.form()));
+        QTest::mousePress(pad, Qt::LeftButton, {}, QPoint(110, 80));
+        QTest::mouseMove(pad, QPoint(110, 0));
+        d.take();
+
+        QFETCH(QString, loss);
+        QDialog dialog(&d.form());
+        QWidget other;
+        if (loss == "box") {
+            d.form().showMessage(QStringLiteral("Robot list saved"));
+        } else if (loss == "dialog") {
+            dialog.setModal(true);
+            dialog.show();
+        } else if (loss == "deactivated") {
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+        } else {
+            QMouseEvent move(QEvent::MouseMove, QPointF(110, 20), pad->mapToGlobal(QPointF(110, 20)), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(pad, &move);
+        }
+        QCOMPARE(d.take(), threeStops);
+        QVERIFY(!d.form().padDragging);
+        QVERIFY(!d.form().Image4->isVisible());
+        d.form().driveTick();
+        QVERIFY(d.take().isEmpty());
     }
 };
 

@@ -157,6 +157,22 @@ private slots:
         QCOMPARE(f.form->cameraMemories[2].pan, 60);
     }
 
+    void loginAnswerKeepsTheWindowOnTopWhenAsked_data()
+    {
+        QTest::addColumn<bool>("alwaysOnTop");
+        QTest::newRow("on") << true;
+        QTest::newRow("off") << false;
+    }
+    void loginAnswerKeepsTheWindowOnTopWhenAsked()
+    {
+        FormFixture f;
+        signingIn(f);
+        QFETCH(bool, alwaysOnTop);
+        f.form->settings.Alwaysontop = alwaysOnTop;
+        f.form->processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
+        QCOMPARE(f.form->windowFlags().testFlag(Qt::WindowStaysOnTopHint), alwaysOnTop);
+    }
+
     void loginAnswerPlacesTheCall()
     {
         FormFixture f;

@@ -80,7 +80,40 @@ private slots:
         f.form->linkState.pathWebRtc = true;
         f.webRtc->failing = true;
         f.fake.clock.now = 10000;
+        f.form->leftWheelDemand = f.form->rightWheelDemand = 99;
         QVERIFY_THROWS_EXCEPTION(LinkError, f.form->Timer1Timer());
+        f.webRtc->failing = false;
+        QVERIFY(f.webRtc->written.isEmpty()); // no drive command in that tick
+        f.form->Timer1Timer(); // the next tick pings again, then drives
+        QCOMPARE(f.webRtc->written, (QStringList{"PING:10000", "L199R199"}));
+    }
+
+    void unansweredPingsShowTheSilenceInRed()
+    {
+        FormFixture f;
+        f.form->linkState.pathWebRtc = true;
+        f.fake.clock.now = 1393675200045;
+        f.form->linkState.lastPingTime = f.fake.clock.now - 5000;
+        f.form->Timer1Timer(); // first ping
+        const QString normal = f.form->connectionDelayLabel->text();
+        f.fake.clock.now += 2000;
+        f.form->Timer1Timer(); // its echo is still on the way
+        QCOMPARE(f.form->connectionDelayLabel->text(), normal);
+
+        f.fake.clock.now += 3000;
+        f.form->Timer1Timer(); // the next ping, the first one unanswered
+        QCOMPARE(f.form->connectionDelayLabel->text(), QStringLiteral("5 s"));
+        const QColor red = f.form->connectionDelayLabel->palette().color(QPalette::WindowText);
+        QCOMPARE(red, QColor(Qt::red));
+        f.fake.clock.now += 2250;
+        f.form->Timer1Timer();
+        QCOMPARE(f.form->connectionDelayLabel->text(), QStringLiteral("7 s"));
+        QCOMPARE(f.form->connectionDelayLabel->toolTip(), QStringLiteral("No answer from the robot for 7 s"));
+
+        f.form->processIncomingData(QStringLiteral("PING:") + f.form->linkState.lastPingStamp);
+        QCOMPARE(f.form->connectionDelayLabel->text(), QStringLiteral("2.25 s"));
+        QVERIFY(f.form->connectionDelayLabel->palette().color(QPalette::WindowText) != red);
+        QCOMPARE(f.form->connectionDelayLabel->toolTip(), QStringLiteral("Roundtrip Connection Delay"));
     }
 
     void silenceEndsTheSession()
@@ -94,7 +127,8 @@ private slots:
         QVERIFY(!f.form->commandTimeOutTimer->isActive());
         QVERIFY(f.socket->written.last().endsWith(":Z"));
         QVERIFY(!f.form->driveViewShown);
-        QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("Ready"));
+        QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("Connection to the robot lost"));
+        QVERIFY(!f.form->statusBarTimer->isActive()); // it stays until the next status
     }
 
     void timersAsTheyAreWired()

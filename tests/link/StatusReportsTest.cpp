@@ -113,7 +113,8 @@ private slots:
         Reporting r;
         QFETCH(QString, model);
         r.form().linkState.robotModel = model;
-        r.form().chargingButton->setEnabled(!QTest::currentDataTag()[0]);
+        QFETCH(bool, chargingEnabled);
+        r.form().chargingButton->setEnabled(!chargingEnabled); // so each report must change it
         QFETCH(QString, report);
         r.deliver(report);
         QVERIFY(r.form().Panel2->isVisible());
@@ -262,17 +263,21 @@ private slots:
         QTest::addColumn<int>("percent");
         QTest::addColumn<QStringList>("sent");
         QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("pathFails");
         // the status line shows 55 characters of the low-battery text
         const QString low = QStringLiteral("Remote Tablet charging disabled. Low battery on Quorvel..");
-        QTest::newRow("24 %") << 24 << QStringList{} << low;
-        QTest::newRow("25 %") << 25 << QStringList{"XQ123456"} << "Remote Tablet charging ON";
-        QTest::newRow("unknown") << -1 << QStringList{} << low;
+        QTest::newRow("24 %") << 24 << QStringList{} << low << false;
+        QTest::newRow("25 %") << 25 << QStringList{"XQ123456"} << "Remote Tablet charging ON" << false;
+        QTest::newRow("unknown") << -1 << QStringList{} << low << false;
+        QTest::newRow("send fails") << 80 << QStringList{} << "Remote Tablet Charing failure" << true;
     }
     void chargingButton()
     {
         Reporting r;
         QFETCH(int, percent);
+        QFETCH(bool, pathFails);
         r.form().linkState.batteryPercent = percent;
+        r.f.webRtc->failing = pathFails;
         r.form().CharginButtonClick();
         QTEST(r.f.webRtc->written, "sent");
         QTEST(r.form().statusBarLabel->text(), "status");

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QWebSocketServer>
 
 namespace {
@@ -40,6 +41,23 @@ private slots:
         QCOMPARE(frame.left(), roundToEven(screen.width() / 2.0) - roundToEven(frame.width() / 2.0));
         QCOMPARE(frame.top(), screen.height() - frame.height() - 38); // 30 × 1.25 = 37.5, to even
         QVERIFY(f.form->linkState.inSession);
+    }
+
+    void endBringsTheSignInViewBackCentredAtItsSize()
+    {
+        FormFixture f;
+        f.selectRobot();
+        f.form->driveViewShown = true;
+        f.form->disableDriveView();
+        f.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+        const QSize signInSize = f.form->frameGeometry().size();
+        f.form->callAnswered(); // the drive view, at the bottom of the screen
+        f.form->DisconnectClick();
+        QCOMPARE(f.form->frameGeometry().size(), signInSize);
+        QCOMPARE(f.form->frameGeometry().size(), QSize(240, 430));
+        const QPoint off = f.form->frameGeometry().center() - f.form->screen()->geometry().center();
+        QVERIFY2(off.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(off.x()).arg(off.y())));
     }
 
     void restartTakesThePathDown_data()
@@ -89,11 +107,15 @@ private slots:
         f.form->driveViewShown = true;
         f.form->linkState.inSession = f.form->linkState.panPresent = true;
         f.form->linkState.laserOn = f.form->linkState.remoteChargingOn = true;
+        f.form->linkState.headlightLevel = 2;
         f.form->DisconnectClick();
-        // the laser and head charging go off while the path is still up
+        // the laser, head charging and headlights go off while the path is still up
         const QString prefix = path == Socket ? QStringLiteral("0.000:") : path == Cloud ? QStringLiteral("0BEEF:") : QString();
-        QCOMPARE(f.sent(), (QStringList{prefix + "XL023456", prefix + "XQ023456", prefix + "Z"}));
+        QCOMPARE(f.sent(),
+                 (QStringList{prefix + "XL023456", prefix + "XQ023456", prefix + "XH000000", prefix + "Z"}));
         QVERIFY(!f.form->linkState.laserOn && !f.form->linkState.remoteChargingOn);
+        QCOMPARE(f.form->linkState.headlightLevel, 0);
+        QVERIFY(!f.form->headLightButton->font().bold());
         QVERIFY(f.fake.journal.contains(QStringLiteral("pause 500")));
         QVERIFY(!f.form->linkState.inSession && !f.form->linkState.panPresent);
         QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("Ready"));
