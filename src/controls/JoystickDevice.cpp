@@ -31,7 +31,8 @@ constexpr quint32 MessageButtons = 0xF;
 } // namespace
 
 TJoystickDevice::TJoystickDevice(const Platform &platform, QObject *owner)
-    : QObject(owner), joysticks(*platform.joysticks), clock(*platform.clock), screensaver(*platform.screensaver)
+    : QObject(owner), joysticks(*platform.joysticks), clock(*platform.clock), screensaver(*platform.screensaver),
+      pollTimer(this)
 {
     if (!instances[0])
         FID = 0;
