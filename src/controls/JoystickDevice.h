@@ -56,7 +56,8 @@ public:
     // Polling mode is in use, or requested while inactive.
     bool Advanced() const { return FAdvanced; }
     void setAdvanced(bool advanced);
-    // 0 unless polling; otherwise within the device's polling periods.
+    // Written outside polling mode it becomes 0; while polling it is kept
+    // within the device's polling periods.
     int PollingInterval() const { return FInterval; }
     void setPollingInterval(int milliseconds);
     int RepeatButtonDelay() const { return FRepeatButtonDelay; }
