@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ qt6-base-dev qt6-websockets-dev libsdl2-dev libgl1-mesa-dev libx11-dev
+  cmake g++ pkg-config qt6-base-dev qt6-websockets-dev libsdl2-dev libgl1-mesa-dev libx11-dev
   xvfb xauth x11-xserver-utils xdotool imagemagick iputils-ping iproute2 python3-websockets
   fonts-wine fonts-dejavu-core openbox
 )

@@ -7,9 +7,13 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual qint64 localMsecs() const = 0;
+    // Milliseconds of a clock that never jumps (not with the wall clock, not
+    // at daylight saving), for delays and repeats.
+    virtual qint64 tickMsecs() const = 0;
 };
 
 class SystemClock : public Clock {
 public:
     qint64 localMsecs() const override;
+    qint64 tickMsecs() const override;
 };

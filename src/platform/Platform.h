@@ -9,6 +9,8 @@ class KeyStrokes;
 class SingleInstance;
 class ProcessRunner;
 class Pointer;
+class Joysticks;
+class Screensaver;
 
 // The operating-system services the controller uses, handed to the main
 // window at start-up so that tests can put doubles in their place.
@@ -22,4 +24,6 @@ struct Platform {
     SingleInstance *instance;
     ProcessRunner *processes;
     Pointer *pointer;
+    Joysticks *joysticks;
+    Screensaver *screensaver;
 };

@@ -1,11 +1,13 @@
 #pragma once
 #include "platform/Clock.h"
+#include "platform/Joysticks.h"
 #include "platform/KeyStrokes.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Pause.h"
 #include "platform/Platform.h"
 #include "platform/Pointer.h"
 #include "platform/ProcessRunner.h"
+#include "platform/Screensaver.h"
 #include "platform/Shell.h"
 #include "platform/SingleInstance.h"
 #include "platform/SkypeClient.h"
@@ -13,7 +15,11 @@
 // The real services of this platform.
 class SystemPlatform {
 public:
-    Platform platform() { return {&clock, &pause, &boxes, &shell, &skype, &keys, &instance, &processes, &pointer}; }
+    Platform platform()
+    {
+        return {&clock,    &pause,     &boxes,   &shell,     &skype,      &keys,
+                &instance, &processes, &pointer, &joysticks, &screensaver};
+    }
 
 private:
     SystemClock clock;
@@ -25,4 +31,6 @@ private:
     LocalSingleInstance instance;
     ChildProcessRunner processes;
     CursorPointer pointer;
+    SdlJoysticks joysticks;
+    X11Screensaver screensaver;
 };

@@ -94,3 +94,54 @@ int ScriptedProcesses::run(const QString &commandLine)
     commandLines << commandLine;
     return exitCodes.isEmpty() ? 0 : exitCodes.takeFirst();
 }
+
+FakeJoystick::FakeJoystick(int buttons, int axes, bool hat)
+{
+    caps.axisCount = axes;
+    caps.maxAxisCount = 6;
+    caps.buttonCount = buttons;
+    caps.maxButtonCount = 32;
+    caps.maximum.fill(65535);
+    caps.hasZ = axes > 2;
+    caps.hasR = axes > 3;
+    caps.hasU = axes > 4;
+    caps.hasV = axes > 5;
+    caps.hasPOV = hat;
+    caps.minPeriod = 10;
+    caps.maxPeriod = 1000;
+    state.axes.fill(32768);
+}
+
+std::optional<JoystickCapabilities> FakeJoysticks::capabilities(int id)
+{
+    if (!isAttached(id))
+        return std::nullopt;
+    return attached[id].caps;
+}
+
+std::optional<JoystickReading> FakeJoysticks::read(int id)
+{
+    if (!isAttached(id) || attached[id].readFails)
+        return std::nullopt;
+    return attached[id].state;
+}
+
+void FakeJoysticks::capture(int id, std::function<void(const JoystickChange &)> onChange)
+{
+    captured[id] = std::move(onChange);
+}
+
+bool FakeJoysticks::setThreshold(int id, quint16 threshold)
+{
+    if (!isAttached(id))
+        return false;
+    thresholds[id] = threshold;
+    return true;
+}
+
+std::optional<quint16> FakeJoysticks::threshold(int id)
+{
+    if (!isAttached(id))
+        return std::nullopt;
+    return thresholds.value(id);
+}

@@ -1,17 +1,20 @@
 #pragma once
 #include "link/LinkError.h"
 #include "platform/Clock.h"
+#include "platform/Joysticks.h"
 #include "platform/KeyStrokes.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Pause.h"
 #include "platform/Platform.h"
 #include "platform/Pointer.h"
 #include "platform/ProcessRunner.h"
+#include "platform/Screensaver.h"
 #include "platform/Shell.h"
 #include "platform/SingleInstance.h"
 #include "platform/SkypeClient.h"
 
 #include <QList>
+#include <QMap>
 #include <QStringList>
 
 // Test doubles of the platform services. Pauses, key strokes, shell starts and
@@ -22,6 +25,7 @@ class FixedClock : public Clock {
 public:
     qint64 now = 0;
     qint64 localMsecs() const override { return now; }
+    qint64 tickMsecs() const override { return now; }
 };
 
 class RecordedPause : public Pause {
@@ -114,10 +118,53 @@ public:
     void moveTo(QPoint screenPoint) override { moves << screenPoint; }
 };
 
+// A game controller the test sets up: by default a centred two-axis stick
+// with raw limits 0..65535 and polling periods 10..1000 ms.
+struct FakeJoystick {
+    FakeJoystick(int buttons, int axes, bool hat = false);
+
+    JoystickCapabilities caps;
+    JoystickReading state;
+    bool readFails = false;
+};
+
+// The attached controllers, listed in system order; a test plugs and unplugs
+// them and sends the changes a watched one reports.
+class FakeJoysticks : public Joysticks {
+public:
+    QList<FakeJoystick> attached;
+    QMap<int, std::function<void(const JoystickChange &)>> captured;
+    QMap<int, quint16> thresholds;
+
+    void report(int id, const JoystickChange &change) { captured.value(id)(change); }
+
+    int deviceCount() override { return int(attached.size()); }
+    std::optional<JoystickCapabilities> capabilities(int id) override;
+    std::optional<JoystickReading> read(int id) override;
+    bool isAttached(int id) override { return id < attached.size(); }
+    void capture(int id, std::function<void(const JoystickChange &)> onChange) override;
+    void releaseCapture(int id) override { captured.remove(id); }
+    bool setThreshold(int id, quint16 threshold) override;
+    std::optional<quint16> threshold(int id) override;
+};
+
+class RecordedScreensaver : public Screensaver {
+public:
+    explicit RecordedScreensaver(QStringList &journal) : journal(journal) {}
+    void restartIdleTime() override { journal << QStringLiteral("screensaver idle time restarted"); }
+
+private:
+    QStringList &journal;
+};
+
 class FakePlatform {
 public:
-    FakePlatform() : pause(journal), shell(journal), keys(journal), skype(journal) {}
-    Platform platform() { return {&clock, &pause, &boxes, &shell, &skype, &keys, &instance, &processes, &pointer}; }
+    FakePlatform() : pause(journal), shell(journal), keys(journal), skype(journal), screensaver(journal) {}
+    Platform platform()
+    {
+        return {&clock,    &pause,     &boxes,   &shell,     &skype,      &keys,
+                &instance, &processes, &pointer, &joysticks, &screensaver};
+    }
 
     QStringList journal;
     FixedClock clock;
@@ -129,4 +176,6 @@ public:
     FakeInstance instance;
     ScriptedProcesses processes;
     RecordedPointer pointer;
+    FakeJoysticks joysticks;
+    RecordedScreensaver screensaver;
 };
