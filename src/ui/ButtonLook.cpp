@@ -12,7 +12,8 @@ void setButtonLook(QAbstractButton *button, const QColor &colour, bool bold)
     // a light caption (the headlights' low step is white) gets a dark ground,
     // or it would vanish on the light status bar
     const bool light = colour.lightness() > 160;
-    palette.setColor(QPalette::Window, light ? QColor(80, 80, 80) : QColor(227, 227, 227));
+    const QColor ground = light ? QColor(80, 80, 80) : button->parentWidget()->palette().color(QPalette::Window);
+    palette.setColor(button->backgroundRole(), ground);
     button->setAutoFillBackground(light);
     button->setPalette(palette);
 }

@@ -10,6 +10,19 @@
 
 namespace {
 
+// The caption can be read: some of its pixels differ clearly from the
+// ground it is drawn on.
+bool captionStandsOut(QWidget *button)
+{
+    const QImage image = button->grab().toImage();
+    const int ground = QColor(image.pixel(1, 1)).lightness();
+    int most = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            most = qMax(most, qAbs(QColor(image.pixel(x, y)).lightness() - ground));
+    return most > 80;
+}
+
 struct Reporting {
     FormFixture f;
     Reporting()
@@ -230,6 +243,7 @@ private slots:
         for (int i = 0; i < 4; ++i) {
             r.form().headLightButton->click();
             statuses << r.form().statusBarLabel->text();
+            QVERIFY2(captionStandsOut(r.form().headLightButton), qPrintable(statuses.last()));
         }
         QCOMPARE(r.f.webRtc->written, (QStringList{"XH025000", "XH050000", "XH075000", "XH000000"}));
         QCOMPARE(statuses, (QStringList{"Headlights On - Low", "Headlights On - Med", "Headlights On - Hi",
