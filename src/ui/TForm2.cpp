@@ -131,23 +131,36 @@ void TForm2::stayOnTop(bool on)
 
 void TForm2::setOuterSize(int width, int height)
 {
-    // Sizes are the window's outer size, its frame included. The frame is
-    // known only once the window is shown, so showing applies it again.
+    // Sizes are the window's outer size, its frame included.
     requestedOuterSize = QSize(width, height);
-    const QSize frame = frameGeometry().size() - geometry().size();
-    setFixedSize(qMax(1, width - frame.width()), qMax(1, height - frame.height()));
+    sizedForFrame = frameGeometry().size() - geometry().size();
+    setFixedSize(qMax(1, width - sizedForFrame.width()), qMax(1, height - sizedForFrame.height()));
+}
+
+void TForm2::keepOuterSize()
+{
+    // The window manager tells the frame only some time after the window
+    // is first shown; the outer size is applied again once it is known.
+    if (requestedOuterSize.isValid() && frameGeometry().size() - geometry().size() != sizedForFrame)
+        setOuterSize(requestedOuterSize.width(), requestedOuterSize.height());
 }
 
 void TForm2::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (requestedOuterSize.isValid())
-        setOuterSize(requestedOuterSize.width(), requestedOuterSize.height());
+    keepOuterSize();
+}
+
+void TForm2::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    keepOuterSize();
 }
 
 void TForm2::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    keepOuterSize();
     fitStatusBar();
 }
 

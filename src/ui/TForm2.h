@@ -257,6 +257,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -269,6 +270,7 @@ private:
     void createStatusBar(QWidget *client);
     void createMenus();
     void setOuterSize(int width, int height);
+    void keepOuterSize();
     void fitStatusBar();
     void centreOnScreen();
     void stayOnTop(bool on);
@@ -328,6 +330,7 @@ private:
     int savedLaserLeft = 388;
     int savedHeadLightLeft = 417;
     QSize requestedOuterSize;
+    QSize sizedForFrame; // the frame the fixed size was worked out for
 
     QString logFile;
     StartedProgram webRtcCompanion;

@@ -49,6 +49,25 @@ private slots:
         QCOMPARE(first.exitCode(), 0);
     }
 
+    void outerSizeUnderAWindowManager()
+    {
+        // The frame is told only after the window is first shown; the sign-in
+        // view is its outer size all the same.
+        Desktop desktop;
+        QVERIFY(desktop.isUp());
+        QVERIFY2(desktop.startWindowManager(), "no window manager");
+        ControllerHome controller(desktop, robots);
+        QProcess process;
+        controller.start(process);
+        const QString window = desktop.findWindow(QStringLiteral("QuorvelBot"));
+        QVERIFY(!window.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(desktop.windowSize(window) != desktop.outerSize(window), 5000); // framed
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.outerSize(window), QSize(240, 430), 5000);
+        QVERIFY(desktop.screenshot(artefact(QStringLiteral("e2e-sign-in-view-framed"))));
+        process.terminate();
+        QVERIFY(process.waitForFinished(5000));
+    }
+
     void denseScreen()
     {
         Desktop desktop(144);

@@ -38,6 +38,8 @@ Desktop::Desktop(int dpi)
 
 Desktop::~Desktop()
 {
+    manager.terminate();
+    manager.waitForFinished(3000);
     server.terminate();
     server.waitForFinished(3000);
 }
@@ -90,6 +92,36 @@ QSize Desktop::windowSize(const QString &window) const
             height = line.mid(7).toInt();
     }
     return QSize(width, height);
+}
+
+bool Desktop::startWindowManager()
+{
+    manager.setProcessEnvironment(environment());
+    manager.start(QStringLiteral("openbox"), {});
+    if (!manager.waitForStarted(3000))
+        return false;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 10000 && manager.state() == QProcess::Running) {
+        // a running manager announces itself on the root window
+        if (!run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                 .contains(QLatin1String("not found")))
+            return true;
+        QTest::qWait(100);
+    }
+    return false;
+}
+
+QSize Desktop::outerSize(const QString &window) const
+{
+    // _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
+    const QString extents = run(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("_NET_FRAME_EXTENTS")});
+    const QStringList sides = extents.section(QLatin1Char('='), 1).split(QLatin1Char(','));
+    const QSize inner = windowSize(window);
+    if (sides.size() != 4)
+        return inner;
+    return inner + QSize(sides[0].trimmed().toInt() + sides[1].trimmed().toInt(),
+                         sides[2].trimmed().toInt() + sides[3].trimmed().toInt());
 }
 
 QString Desktop::focusedWindowTitle() const

@@ -13,6 +13,9 @@ public:
     ~Desktop();
 
     bool isUp() const { return up; }
+    // Starts a window manager (openbox) on the desktop, so windows get the
+    // frames a person's desktop draws; false when none came up.
+    bool startWindowManager();
     QString display() const { return name; }
     QProcessEnvironment environment() const;
 
@@ -20,6 +23,8 @@ public:
     // milliseconds for it to appear; empty when there is none.
     QString findWindow(const QString &title, int milliseconds = 5000) const;
     QSize windowSize(const QString &window) const;
+    // The size with the window manager's frame (the same without one).
+    QSize outerSize(const QString &window) const;
     QString focusedWindowTitle() const;
     // Runs xdotool with the arguments; its standard output, trimmed.
     QString xdotool(const QStringList &arguments) const;
@@ -38,6 +43,7 @@ private:
     QString run(const QString &program, const QStringList &arguments) const;
 
     QProcess server;
+    QProcess manager;
     QString name;
     bool up = false;
 };
