@@ -71,6 +71,8 @@ void TForm2::PadMouseUp(QMouseEvent *event)
 void TForm2::letGoOfPad()
 {
     leftWheelDemand = rightWheelDemand = 0;
+    lastJoyX = lastJoyY = 0; // the stick is followed afresh, wherever it is
+
     padDragging = false;
     Image4->hide();
     Image4->move(scaled(105, displayScale), scaled(75, displayScale));

@@ -64,6 +64,7 @@ TForm2::TForm2(const Platform &platform, QWidget *parent)
 {
     createControls();
     connectComponents();
+    createJoystick();
 }
 
 void TForm2::connectComponents()

@@ -9,6 +9,7 @@
 
 #include "contacts/ContactList.h"
 #include "controls/CameraMemory.h"
+#include "controls/JoystickTypes.h"
 #include "link/LinkState.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
@@ -35,6 +36,7 @@ class QWebSocket;
 class QWebSocketServer;
 class RobotTransport;
 class SkypeClient;
+class TJoystickDevice;
 class WebRtcServerTransport;
 struct BoxRequest;
 enum class MessageKind;
@@ -68,6 +70,8 @@ public:
     float rightWheelDemand = 0;
     bool padDragging = false;
     QPoint padAnchorPoint; // where the pointer goes on press and returns on release
+    double lastJoyX = 0; // the stick's place last acted on
+    double lastJoyY = 0;
     bool keyHeld = false;  // a key acted and has not been released yet
     bool driveViewShown = false;
     bool keyPreview = true;    // keys reach the keyboard control whatever has the focus
@@ -89,6 +93,7 @@ public:
     QWebSocketServer *webSocketServer;
     WebRtcServerTransport *webRtcServer; // the WebRTC companion's connections
     CompanionLineServer *IdTCPServer1;   // the cloud companion's lines
+    TJoystickDevice *JoystickDevice1;    // the game controller, when one is attached
 
     // --- sign-in area ---
     Picture *Image3; // logo
@@ -244,6 +249,8 @@ public slots:
     void TiltDownClick();
     void CenterClick();
     void mTimerTimer();
+    void JoyStickMove(TJoystickDevice *Sender, const TJoyRelPos &JoyPos, TJoyButtons Buttons);
+    void JoyStickButtonDown(TJoystickDevice *Sender, TJoyButtons Buttons);
     void headLightButtonClick();
     void LaserButtonClick();
     void CharginButtonClick();
@@ -282,6 +289,7 @@ private:
     void endWebRtcCompanion();
     void cloudCompanionLine(const QString &line);
     void connectComponents();
+    void createJoystick(); // controls/JoystickDrive.cpp
 
     // views (ui/Views.cpp)
     void switchAccessoriesOff();

@@ -4,6 +4,7 @@
 #include "ui/TForm2.h"
 
 #include "controls/DriveMixing.h"
+#include "controls/JoystickDevice.h"
 #include "ui/ButtonLook.h"
 #include "ui/Picture.h"
 
@@ -73,8 +74,10 @@ void TForm2::enableDriveView()
     placeRightHandGroup(tableTop);
     chargingButton->setVisible(!tableTop);
     Shape3->setVisible(!tableTop);
-    // the joystick indicator follows the joystick only when the view opens
-    Image5->setVisible(false);
+    // A controller plugged in since the last session is picked up now; the
+    // indicator follows the joystick only when the view opens.
+    JoystickDevice1->setActive(true);
+    Image5->setVisible(!tableTop && JoystickDevice1->Active());
 
     for (QWidget *w : std::initializer_list<QWidget *>{adminOptionButton, connectionDelayLabel, tiltBar, Panel2,
                                                        wifipanel, separator2, seperator1, Shape1, Image2})

@@ -59,7 +59,8 @@ private slots:
         ControllerHome controller(desktop, robots);
         QProcess process;
         controller.start(process);
-        const QString window = desktop.findWindow(QStringLiteral("QuorvelBot"));
+        // a loaded machine and a window manager take their time
+        const QString window = desktop.findWindow(QStringLiteral("QuorvelBot"), 20000);
         QVERIFY(!window.isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(desktop.windowSize(window) != desktop.outerSize(window), 5000); // framed
         QTRY_COMPARE_WITH_TIMEOUT(desktop.outerSize(window), QSize(240, 430), 5000);
