@@ -39,6 +39,12 @@ RobotContact cutEntry(const QString &line)
     return RobotContact{fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], fields[6], extra};
 }
 
+bool fitsField(const QString &text)
+{
+    static const QRegularExpression unstorable(QStringLiteral("[,\r\n]"));
+    return !text.contains(unstorable) && fromAnsi(toAnsi(text)) == text;
+}
+
 QString entryLine(const RobotContact &c, bool withCredentials)
 {
     return QStringList{c.controlPathKey,
@@ -98,9 +104,15 @@ ContactFileImage writeContactFile(const ContactList &list, int skipIndex)
     for (int j = 0; j < entries; ++j) {
         if (j == skipIndex)
             continue;
-        const bool withCredentials = skipIndex != -1 || list.rememberMe || j + 1 != lastSelected;
-        image.bytes += toAnsi(entryLine(list.entries[j], withCredentials) + QStringLiteral("\r\n"));
+        const RobotContact &entry = list.entries[j];
+        const bool remembered = skipIndex != -1 || list.rememberMe || j + 1 != lastSelected;
+        image.bytes += toAnsi(entryLine(entry, remembered && credentialsFit(entry)) + QStringLiteral("\r\n"));
         ++image.count;
     }
     return image;
+}
+
+bool credentialsFit(const RobotContact &contact)
+{
+    return fitsField(contact.savedUserName) && fitsField(contact.savedPassword);
 }

@@ -34,6 +34,11 @@ struct ContactFileImage {
 
 // The file for the list. skipIndex -1 writes every entry, and with
 // rememberMe off the selected one without user name and password; any other
-// skipIndex leaves that 0-based entry out and writes the rest whole.
+// skipIndex leaves that 0-based entry out and writes the rest whole. Either
+// way credentials that do not fit the file are left out.
 ContactFileImage writeContactFile(const ContactList &list, int skipIndex);
 
+// Whether the robot's user name and password read back as they are once
+// written: the file has no escape for "," or a line break and holds only its
+// code page's characters. Credentials that do not fit are written empty.
+bool credentialsFit(const RobotContact &contact);

@@ -65,6 +65,8 @@ private slots:
     void savedFileLoadsBackUnchanged();
     void handEditedLinesLoadBackUnchanged_data();
     void handEditedLinesLoadBackUnchanged();
+    void credentialsThatDoNotFit_data();
+    void credentialsThatDoNotFit();
 };
 
 void ContactFileTest::reading_data()
@@ -277,6 +279,47 @@ void ContactFileTest::handEditedLinesLoadBackUnchanged()
         list = reloaded;
     }
     QCOMPARE(bytes, lines({"#LastSelected:1", written}));
+}
+
+// A user name or password that would read back otherwise is never written;
+// the other robots keep theirs.
+void ContactFileTest::credentialsThatDoNotFit_data()
+{
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("fits");
+
+    QTest::newRow("plain") << "pilot" << "secret" << true;
+    QTest::newRow("blanks and punctuation") << " pi:lot " << "s3cr;t! " << true;
+    QTest::newRow("Latin-1") << QString::fromLatin1("\xE9l\xE8ve") << QString::fromLatin1("\xFC\xDF") << true;
+    QTest::newRow("none") << "" << "" << true;
+    QTest::newRow("a comma in the password") << "pilot" << "se,cret" << false;
+    QTest::newRow("a comma alone") << "pilot" << "," << false;
+    QTest::newRow("a comma in the user name") << "pi,lot" << "secret" << false;
+    QTest::newRow("a line feed") << "pilot" << "se\ncret" << false;
+    QTest::newRow("a carriage return") << "pilot\r" << "secret" << false;
+    QTest::newRow("beyond the code page") << "pilot" << QStringLiteral("pa\u20ACss") << false;
+}
+
+void ContactFileTest::credentialsThatDoNotFit()
+{
+    QFETCH(QString, user);
+    QFETCH(QString, password);
+    QFETCH(bool, fits);
+    for (const bool rememberMe : {true, false}) {
+        ContactList list = readContactFile(lines({"#LastSelected:2", hall, lab})).list;
+        list.rememberMe = rememberMe;
+        list.entries[0].savedUserName = list.entries[1].savedUserName = user;
+        list.entries[0].savedPassword = list.entries[1].savedPassword = password;
+
+        const ContactList written = readContactFile(writeContactFile(list, -1).bytes).list;
+
+        QCOMPARE(credentialsFit(list.entries[1]), fits);
+        QCOMPARE(written.entries[0].savedUserName, fits ? user : QString());
+        QCOMPARE(written.entries[0].savedPassword, fits ? password : QString());
+        QCOMPARE(written.entries[1].savedPassword, fits && rememberMe ? password : QString());
+        QCOMPARE(entryFields(written).size(), 2);
+    }
 }
 
 QTEST_GUILESS_MAIN(ContactFileTest)
