@@ -1,6 +1,7 @@
 // Signing in over the direct socket against a real name server and a real
 // WebSocket robot on loopback, and the link watch of the session.
 #include "RecordingRobot.h"
+#include "RefusedOpens.h"
 #include "SignInFixture.h"
 
 #include "paths/NameServer.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -187,6 +189,21 @@ private slots:
         QCOMPARE(s.form->contactList.lastSelected, 2);
         QCOMPARE(s.form->UserName->text(), user);
         QCOMPARE(s.form->PassWord->text(), password);
+    }
+
+    void unreadableListEndsTheSignIn()
+    {
+        SignIn s;
+        QSignalSpy ends(s.form.get(), &TForm2::mustEnd);
+        RefusedOpens refused(s.home.filePath(QStringLiteral("quorvelbot.ini")));
+        if (!refused.available())
+            QSKIP("the system does not let this process refuse file opens");
+        QVERIFY_THROWS_EXCEPTION(LinkError, s.form->SignInClick());
+        QCOMPARE(ends.count(), 1);
+        QVERIFY(s.nameServer.requests.isEmpty()); // no version asked, no path started
+        QVERIFY(!s.form->linkState.pathSocket);
+        QCOMPARE(s.boxTexts(), QStringList{"quorvelbot.ini file not found\r\nCheck to see Settings.ini exists and try "
+                                           "again"});
     }
 
     void commaLocaleCannotReadTheVersion()
