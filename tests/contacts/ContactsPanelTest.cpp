@@ -154,6 +154,28 @@ private slots:
         QVERIFY(p.file().startsWith("#LastSelected:")); // the save itself was made
     }
 
+    // Sign-in uses the selected robot, so typing in the list must not choose
+    // another one by its first letters.
+    void typingInTheListKeepsTheSelection_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("the first letter of another robot") << "h";
+        QTest::newRow("in upper case") << "H";
+        QTest::newRow("its first letters") << "Ha";
+        QTest::newRow("the first character of a third") << ".";
+    }
+    void typingInTheListKeepsTheSelection()
+    {
+        Panel p(threeRobots);
+        QListWidget *list = p.form().ListBox1;
+        list->setFocus();
+        QCOMPARE(list->currentRow(), 0);
+        QFETCH(QString, typed);
+        QTest::keyClicks(list, typed);
+        QCOMPARE(list->currentRow(), 0);
+        QCOMPARE(list->selectedItems(), QList<QListWidgetItem *>{list->item(0)});
+    }
+
     void placeholdersClearOnClick()
     {
         Panel p("#LastSelected:1\r\n");
