@@ -16,6 +16,7 @@ int main(int argc, char *argv[])
 
     SystemPlatform system;
     TForm2 window(system.platform());
+    QObject::connect(&window, &TForm2::mustEnd, &QCoreApplication::exit);
     if (const std::optional<int> exitStatus = window.FormCreate())
         return *exitStatus;
     window.show();

@@ -26,23 +26,23 @@ std::optional<int> selectionNumber(const QString &line)
     return std::nullopt;
 }
 
-// Fields 1 to 6 each take the text before the next ","; where no "," is left
-// the field is empty and the rest unchanged. Field 7 is what follows the next
-// "," of the rest, or all of it. So a short line leaves middle fields empty
-// and puts its tail into the camera memory text.
-RobotContact cutEntry(QString rest)
+constexpr qsizetype FieldCount = 7;
+
+// The fields in order, as many as the line has: a short line leaves the rest
+// empty, and a long line keeps everything from its seventh "," on for the
+// next write. So no save moves a field of a hand-edited line or loses one.
+RobotContact cutEntry(const QString &line)
 {
-    QString fields[6];
-    for (QString &field : fields) {
-        const qsizetype comma = rest.indexOf(u',');
-        if (comma >= 0) {
-            field = rest.left(comma);
-            rest = rest.mid(comma + 1);
-        }
-    }
-    const qsizetype comma = rest.indexOf(u',');
-    const QString memories = comma < 0 ? rest : rest.mid(comma + 1);
-    return RobotContact{fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], memories};
+    QStringList fields = line.split(u',');
+    const QString extra = fields.size() > FieldCount ? u',' + fields.mid(FieldCount).join(u',') : QString();
+    fields.resize(FieldCount);
+    return RobotContact{fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], fields[6], extra};
+}
+
+bool fitsField(const QString &text)
+{
+    static const QRegularExpression unstorable(QStringLiteral("[,\r\n]"));
+    return !text.contains(unstorable) && fromAnsi(toAnsi(text)) == text;
 }
 
 QString entryLine(const RobotContact &c, bool withCredentials)
@@ -54,7 +54,8 @@ QString entryLine(const RobotContact &c, bool withCredentials)
                        withCredentials ? c.savedUserName : QString(),
                        withCredentials ? c.savedPassword : QString(),
                        c.cameraMemoryText}
-        .join(u',');
+               .join(u',') +
+           c.extraFields;
 }
 
 } // namespace
@@ -103,9 +104,15 @@ ContactFileImage writeContactFile(const ContactList &list, int skipIndex)
     for (int j = 0; j < entries; ++j) {
         if (j == skipIndex)
             continue;
-        const bool withCredentials = skipIndex != -1 || list.rememberMe || j + 1 != lastSelected;
-        image.bytes += toAnsi(entryLine(list.entries[j], withCredentials) + QStringLiteral("\r\n"));
+        const RobotContact &entry = list.entries[j];
+        const bool remembered = skipIndex != -1 || list.rememberMe || j + 1 != lastSelected;
+        image.bytes += toAnsi(entryLine(entry, remembered && credentialsFit(entry)) + QStringLiteral("\r\n"));
         ++image.count;
     }
     return image;
+}
+
+bool credentialsFit(const RobotContact &contact)
+{
+    return fitsField(contact.savedUserName) && fitsField(contact.savedPassword);
 }

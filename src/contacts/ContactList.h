@@ -11,6 +11,9 @@ struct RobotContact {
     QString savedUserName;
     QString savedPassword;
     QString cameraMemoryText; // t1:p1:t2:p2:t3:p3
+    // What a hand-edited line holds beyond its seven fields, from the seventh
+    // "," on, kept so that the next write gives the line back whole.
+    QString extraFields;
 };
 
 struct ContactList {

@@ -71,7 +71,11 @@ void TForm2::reloadBotFile(int skipIndex)
     // never leaves a truncated list; saved passwords stay the owner's
     writeFileReplacing(QDir(applicationFolder).filePath(ContactFileName),
                        writeContactFile(contactList, skipIndex).bytes, true);
-    loadQuorvelbot();
+    if (!loadQuorvelbot()) {
+        // as at a start without the list, the controller cannot go on
+        emit mustEnd(1);
+        throw LinkError(QStringLiteral("quorvelbot.ini could not be read back"));
+    }
 }
 
 void TForm2::delBotClick()

@@ -2,6 +2,7 @@
 
 #include "link/LinkError.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -57,5 +58,9 @@ unsigned readHex(const QString &text)
 
 int roundToEven(double value)
 {
-    return int(std::nearbyint(value)); // the default rounding mode rounds ties to even
+    // a value beyond int has no int to convert to: the nearer end stands in
+    if (std::isnan(value))
+        return 0;
+    const double rounded = std::nearbyint(value); // the default rounding mode rounds ties to even
+    return int(std::clamp(rounded, double(std::numeric_limits<int>::min()), double(std::numeric_limits<int>::max())));
 }

@@ -11,5 +11,6 @@ qint64 readLongDecimal(const QString &text);
 // Hexadecimal digits 0-9, A-F, a-f, no prefix, within 32 bits.
 unsigned readHex(const QString &text);
 
-// Rounds to the nearest integer, ties to even.
+// Rounds to the nearest integer, ties to even; a value beyond int gives the
+// nearer end of its range, NaN gives 0.
 int roundToEven(double value);

@@ -3,6 +3,7 @@
 // "Auto" fall-back, the login message, and the start of the session.
 #include "ui/TForm2.h"
 
+#include "contacts/ContactFile.h"
 #include "link/LinkError.h"
 #include "link/Numbers.h"
 #include "paths/ControlPath.h"
@@ -78,7 +79,12 @@ void TForm2::SignInClick()
     contactList.lastSelected = index + 1;
     selectedContact().savedUserName = UserName->text();
     selectedContact().savedPassword = PassWord->text();
+    // Credentials the list file cannot hold are saved empty, so the reload
+    // leaves the typed texts in the fields and the login sends them whole.
+    const bool forgotten = contactList.rememberMe && !credentialsFit(selectedContact());
     reloadBotFile(-1);
+    if (forgotten)
+        statusBarDisplay(QStringLiteral("Credentials not remembered: the list cannot store them"), true);
 
     const RobotContact robot = selectedContact();
     QString version;

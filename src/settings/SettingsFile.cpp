@@ -11,12 +11,26 @@ namespace {
 
 void setFlag(bool &field, const QString &value) { field = value == u"TRUE"; }
 
-// A value that is not a decimal number leaves the option as it was, so a
-// mistyped line cannot zero the drive time-out or the acceleration.
-void setNumber(int &field, const QString &value)
+struct Range {
+    int lowest;
+    int highest;
+};
+
+// What each number can mean; 0, the value of an absent key, is in every range.
+constexpr Range SpeedToMute{0, 100};   // a speed in percent, as the user's maximum speed
+constexpr Range PadSensitivity{0, 7};  // the sensitivity slider's steps
+constexpr Range DriveTimeOut{0, 1000}; // milliseconds; the dialog offers 500 to 1000
+constexpr Range AccelSetting{0, 20};   // the dialog offers 5 to 20; sent as two digits
+
+// A value that is not a decimal number, or not one the option can take,
+// leaves the option as it was: a mistyped line can neither zero the drive
+// time-out nor send the robot a number it was never meant to get.
+void setNumber(int &field, const QString &value, Range range)
 {
     try {
-        field = readDecimal(value);
+        const int number = readDecimal(value);
+        if (number >= range.lowest && number <= range.highest)
+            field = number;
     } catch (const LinkError &) {
     }
 }
@@ -28,9 +42,9 @@ void setOption(ControllerSettings &s, const QString &key, const QString &value)
     else if (key == u"Alwaysontop")
         setFlag(s.Alwaysontop, value);
     else if (key == u"speedToMute")
-        setNumber(s.speedToMute, value);
+        setNumber(s.speedToMute, value, SpeedToMute);
     else if (key == u"padSensitivity")
-        setNumber(s.padSensitivity, value);
+        setNumber(s.padSensitivity, value, PadSensitivity);
     else if (key == u"pointNDrive")
         setFlag(s.pointNDrive, value);
     else if (key == u"autoAnswer")
@@ -40,9 +54,9 @@ void setOption(ControllerSettings &s, const QString &key, const QString &value)
     else if (key == u"autoCenter")
         setFlag(s.autoCenter, value);
     else if (key == u"driveTimeOut")
-        setNumber(s.driveTimeOut, value);
+        setNumber(s.driveTimeOut, value, DriveTimeOut);
     else if (key == u"accelSetting")
-        setNumber(s.accelSetting, value);
+        setNumber(s.accelSetting, value, AccelSetting);
 }
 
 QString flagText(bool value) { return value ? QStringLiteral("TRUE") : QStringLiteral("FALSE"); }

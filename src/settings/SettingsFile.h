@@ -20,8 +20,9 @@ struct SettingsFileContents {
     QList<int> badLines;
 };
 
-// Reads over the options in force: a key the file lacks keeps its value, and
-// a file without any entry keeps the Logging text read before.
+// Reads over the options in force: a key the file lacks keeps its value, as
+// does a number that is not one the option can take, and a file without any
+// entry keeps the Logging text read before.
 SettingsFileContents readSettingsFile(const QByteArray &bytes, const ControllerSettings &previous,
                                       const QString &previousLoggingText);
 

@@ -46,6 +46,14 @@ template <typename W, typename... Args> W *place(QWidget *parent, const char *na
     return widget;
 }
 
+// The robot list: sign-in uses whichever robot is selected, so a typed
+// letter must not select another one by its name.
+class RobotList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+    void keyboardSearch(const QString &) override {}
+};
+
 QPushButton *button(QWidget *parent, const char *name, QRect bounds, const QString &caption,
                     const QString &hint = QString())
 {
@@ -122,7 +130,7 @@ void TForm2::createSignInArea(QWidget *client)
     revNo = place<QLabel>(client, "revNo", {59, 111, 18, 14}, QStringLiteral("3.2"));
     revNo->setAutoFillBackground(true);
 
-    ListBox1 = place<QListWidget>(client, "ListBox1", {10, 131, 215, 99});
+    ListBox1 = place<RobotList>(client, "ListBox1", {10, 131, 215, 99});
     ListBox1->setFont(tahoma(11));
     ListBox1->setUniformItemSizes(true);
     ListBox1->setStyleSheet(QStringLiteral("QListWidget::item { height: 18px; }"));

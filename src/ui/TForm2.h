@@ -198,6 +198,8 @@ public:
     RobotContact &selectedContact();
     // false when the file is missing; the process must end then
     bool loadQuorvelbot();
+    // Writes the list and reads it back; when it cannot be read back the
+    // controller must end (mustEnd) and the operation that saved ends too.
     void reloadBotFile(int skipIndex);
 
     // --- settings file (settings/SettingsStore.cpp) ---
@@ -227,6 +229,10 @@ public:
     int showBox(const BoxRequest &request);
     // A plain box with only the text and OK.
     void showMessage(const QString &text);
+
+signals:
+    // The controller cannot go on; the process ends with exitStatus.
+    void mustEnd(int exitStatus);
 
 public slots:
     void statusBarTimerTimer();

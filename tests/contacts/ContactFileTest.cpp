@@ -27,7 +27,8 @@ QByteArray robotLine(int number)
            ",Other,,,45:45:45:45:45:45";
 }
 
-// The fields of every entry in use, joined by "|" so that empty fields show.
+// The fields of every entry in use, joined by "|" so that empty fields show,
+// then what a longer line held beyond them.
 QStringList entryFields(const ContactList &list)
 {
     QStringList result;
@@ -35,7 +36,8 @@ QStringList entryFields(const ContactList &list)
         const RobotContact &c = list.entries[i];
         result.append(QStringList{c.controlPathKey, c.description, c.baseName, c.conferencingPeer, c.savedUserName,
                                   c.savedPassword, c.cameraMemoryText}
-                          .join(u'|'));
+                          .join(u'|') +
+                      c.extraFields);
     }
     return result;
 }
@@ -61,6 +63,10 @@ private slots:
     void saving_data();
     void saving();
     void savedFileLoadsBackUnchanged();
+    void handEditedLinesLoadBackUnchanged_data();
+    void handEditedLinesLoadBackUnchanged();
+    void credentialsThatDoNotFit_data();
+    void credentialsThatDoNotFit();
 };
 
 void ContactFileTest::reading_data()
@@ -93,13 +99,13 @@ void ContactFileTest::reading_data()
     QTest::newRow("lines may end in LF alone, the last in nothing")
         << QByteArray("#LastSelected:2\n" + lab + "\nbad\n" + hall) << QStringList{labFields, hallFields} << 2
         << QList<int>{3};
-    QTest::newRow("short lines leave middle fields empty")
-        << lines({"Socket,Lab", "Socket,Lab,10.0.0.9", "webRTC,Den,den,Other,x"})
-        << QStringList{"Socket||||||Lab", "Socket|Lab|||||10.0.0.9", "webRTC|Den|den|Other|||x"} << 1
+    QTest::newRow("a short line leaves the fields it lacks empty")
+        << lines({"Socket,Lab", "Socket,Simulator,sim", "webRTC,Den,den,Other,x"})
+        << QStringList{"Socket|Lab|||||", "Socket|Simulator|sim||||", "webRTC|Den|den|Other|x||"} << 1 << QList<int>();
+    QTest::newRow("a long line keeps its seven fields and the rest")
+        << lines({"Socket,Lab,10.0.0.9,Other,ann,pw,1:2:3:4:5:6,extra", "Auto,Hall,h,Other,,,,,x,"})
+        << QStringList{"Socket|Lab|10.0.0.9|Other|ann|pw|1:2:3:4:5:6,extra", "Auto|Hall|h|Other|||,,x,"} << 1
         << QList<int>();
-    QTest::newRow("a long line keeps what follows its seventh comma")
-        << lines({"Socket,Lab,10.0.0.9,Other,ann,pw,1:2:3:4:5:6,extra"})
-        << QStringList{"Socket|Lab|10.0.0.9|Other|ann|pw|extra"} << 1 << QList<int>();
     QTest::newRow("fields are Latin-1 and kept verbatim")
         << lines({"Socket, Salle \xE9t\xE9 ,h,Other,,,"})
         << QStringList{QString::fromLatin1("Socket| Salle \xE9t\xE9 |h|Other|||")} << 1 << QList<int>();
@@ -195,6 +201,9 @@ void ContactFileTest::saving_data()
         << three << 7 << false << -1 << lines({"#LastSelected:1", labBlank, hall, office}) << 3;
     QTest::newRow("an empty list is just the header")
         << QByteArray() << 1 << false << -1 << lines({"#LastSelected:1"}) << 0;
+    QTest::newRow("a long line loses its credentials but not its extra fields")
+        << lines({"Socket,Lab,h,Other,ann,pw,1:2:3:4:5:6,x,y"}) << 1 << false << -1
+        << lines({"#LastSelected:1", "Socket,Lab,h,Other,,,1:2:3:4:5:6,x,y"}) << 1;
     QTest::newRow("a skipIndex beyond the list writes every entry")
         << three << 2 << false << 5 << lines({"#LastSelected:2", lab, hall, office}) << 3;
 }
@@ -237,6 +246,80 @@ void ContactFileTest::savedFileLoadsBackUnchanged()
     QCOMPARE(entryFields(reloaded.list), entryFields(list));
     QCOMPARE(reloaded.list.entries[0].conferencingPeer, QStringLiteral("PolyCom"));
     QCOMPARE(reloaded.list.lastSelected, 4);
+}
+
+// A line of fewer or more than seven fields, written and read again, gives
+// the robot as it was first read; seven fields and more come back byte for
+// byte, fewer as seven.
+void ContactFileTest::handEditedLinesLoadBackUnchanged_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("written");
+
+    QTest::newRow("one comma") << QByteArray("Socket,Lab") << QByteArray("Socket,Lab,,,,,");
+    QTest::newRow("three fields") << QByteArray("Socket,Simulator,sim") << QByteArray("Socket,Simulator,sim,,,,");
+    QTest::newRow("six fields") << QByteArray("Auto,Hall,h,Other,ann,pw") << QByteArray("Auto,Hall,h,Other,ann,pw,");
+    QTest::newRow("eight fields") << QByteArray(lab + ",extra") << QByteArray(lab + ",extra");
+    QTest::newRow("many fields, some empty") << QByteArray(lab + ",,a,,b,") << QByteArray(lab + ",,a,,b,");
+    QTest::newRow("only commas") << QByteArray(",,,,,,,,,") << QByteArray(",,,,,,,,,");
+}
+
+void ContactFileTest::handEditedLinesLoadBackUnchanged()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, written);
+    ContactList list = readContactFile(lines({"#LastSelected:1", line})).list;
+    QByteArray bytes;
+
+    for (int save = 0; save < 3; ++save) { // a field lost or moved at every save shows by the third
+        list.rememberMe = true;
+        bytes = writeContactFile(list, -1).bytes;
+        const ContactList reloaded = readContactFile(bytes).list;
+        QCOMPARE(entryFields(reloaded), entryFields(list));
+        list = reloaded;
+    }
+    QCOMPARE(bytes, lines({"#LastSelected:1", written}));
+}
+
+// A user name or password that would read back otherwise is never written;
+// the other robots keep theirs.
+void ContactFileTest::credentialsThatDoNotFit_data()
+{
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("fits");
+
+    QTest::newRow("plain") << "pilot" << "secret" << true;
+    QTest::newRow("blanks and punctuation") << " pi:lot " << "s3cr;t! " << true;
+    QTest::newRow("Latin-1") << QString::fromLatin1("\xE9l\xE8ve") << QString::fromLatin1("\xFC\xDF") << true;
+    QTest::newRow("none") << "" << "" << true;
+    QTest::newRow("a comma in the password") << "pilot" << "se,cret" << false;
+    QTest::newRow("a comma alone") << "pilot" << "," << false;
+    QTest::newRow("a comma in the user name") << "pi,lot" << "secret" << false;
+    QTest::newRow("a line feed") << "pilot" << "se\ncret" << false;
+    QTest::newRow("a carriage return") << "pilot\r" << "secret" << false;
+    QTest::newRow("beyond the code page") << "pilot" << QStringLiteral("pa\u20ACss") << false;
+}
+
+void ContactFileTest::credentialsThatDoNotFit()
+{
+    QFETCH(QString, user);
+    QFETCH(QString, password);
+    QFETCH(bool, fits);
+    for (const bool rememberMe : {true, false}) {
+        ContactList list = readContactFile(lines({"#LastSelected:2", hall, lab})).list;
+        list.rememberMe = rememberMe;
+        list.entries[0].savedUserName = list.entries[1].savedUserName = user;
+        list.entries[0].savedPassword = list.entries[1].savedPassword = password;
+
+        const ContactList written = readContactFile(writeContactFile(list, -1).bytes).list;
+
+        QCOMPARE(credentialsFit(list.entries[1]), fits);
+        QCOMPARE(written.entries[0].savedUserName, fits ? user : QString());
+        QCOMPARE(written.entries[0].savedPassword, fits ? password : QString());
+        QCOMPARE(written.entries[1].savedPassword, fits && rememberMe ? password : QString());
+        QCOMPARE(entryFields(written).size(), 2);
+    }
 }
 
 QTEST_GUILESS_MAIN(ContactFileTest)

@@ -1,4 +1,5 @@
 #include "FormFixture.h"
+#include "RefusedOpens.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -117,6 +118,62 @@ private slots:
         p.form().processIncomingData(QStringLiteral("PASS1"));
         QVERIFY(p.file().contains("QCloud,Lab bench,lab-robot,Other,,,45:45:45:45:45:45\r\n"));
         QVERIFY(p.form().contactList.rememberMe); // back to the box's state
+    }
+
+    // Every save reads the list back; when that fails, the controller ends
+    // as at a start without the list, and the operation that saved stops.
+    void unreadableListAfterASaveEndsTheController_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::newRow("saving") << "save";
+        QTest::newRow("deleting") << "delete";
+        QTest::newRow("a password change") << "PASS1";
+    }
+    void unreadableListAfterASaveEndsTheController()
+    {
+        Panel p(threeRobots);
+        QSignalSpy ends(&p.form(), &TForm2::mustEnd);
+        QFETCH(QString, operation);
+        {
+            RefusedOpens refused(p.dir.filePath("quorvelbot.ini"));
+            if (!refused.available())
+                QSKIP("the system does not let this process refuse file opens");
+            p.form().ListBox1->setCurrentRow(1);
+            if (operation == u"save")
+                QVERIFY_THROWS_EXCEPTION(LinkError, p.form().reloadBotFile(-1));
+            else if (operation == u"delete")
+                QVERIFY_THROWS_EXCEPTION(LinkError, p.form().delBotClick());
+            else
+                QVERIFY_THROWS_EXCEPTION(LinkError, p.form().processIncomingData(operation));
+        }
+        QCOMPARE(ends.count(), 1);
+        QCOMPARE(ends.first().first().toInt(), 1);
+        QCOMPARE(p.f->fake.boxes.shown.size(), 1);
+        QCOMPARE(p.f->fake.boxes.shown.first().text,
+                 QStringLiteral("quorvelbot.ini file not found\r\nCheck to see Settings.ini exists and try again"));
+        QVERIFY(p.file().startsWith("#LastSelected:")); // the save itself was made
+    }
+
+    // Sign-in uses the selected robot, so typing in the list must not choose
+    // another one by its first letters.
+    void typingInTheListKeepsTheSelection_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("the first letter of another robot") << "h";
+        QTest::newRow("in upper case") << "H";
+        QTest::newRow("its first letters") << "Ha";
+        QTest::newRow("the first character of a third") << ".";
+    }
+    void typingInTheListKeepsTheSelection()
+    {
+        Panel p(threeRobots);
+        QListWidget *list = p.form().ListBox1;
+        list->setFocus();
+        QCOMPARE(list->currentRow(), 0);
+        QFETCH(QString, typed);
+        QTest::keyClicks(list, typed);
+        QCOMPARE(list->currentRow(), 0);
+        QCOMPARE(list->selectedItems(), QList<QListWidgetItem *>{list->item(0)});
     }
 
     void placeholdersClearOnClick()

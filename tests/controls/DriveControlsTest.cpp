@@ -272,8 +272,10 @@ private slots:
         Driving d;
         QWidget *focus = d.form().Disconnect;
         QTest::keyPress(focus, Qt::Key_D, {}, -1);
-        for (int i = 0; i < 3; ++i) // the repeats of a held key
-            QCoreApplication::sendEvent(focus, new QKeyEvent(QEvent::KeyPress, Qt::Key_D, {}, "d", true));
+        for (int i = 0; i < 3; ++i) { // the repeats of a held key
+            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_D, {}, QStringLiteral("d"), true);
+            QCoreApplication::sendEvent(focus, &repeat); // a sent event stays the sender's
+        }
         QTest::keyPress(focus, Qt::Key_A); // pressed while d is held: ignored
         QCOMPARE(d.take(), QStringList{"MKP08800"});
         QTest::keyRelease(focus, Qt::Key_Shift); // any release re-arms

@@ -1,9 +1,12 @@
 #include "FormFixture.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -30,6 +33,29 @@ void signingIn(FormFixture &f, const QString &peer = QStringLiteral("Other"),
     f.form->SignIn->setEnabled(false);
     f.form->Timer3->start(6000);
 }
+
+// An application folder of the window's own with the robot list given, for
+// as long as it lives.
+struct ListFolder {
+    QTemporaryDir dir;
+    explicit ListFolder(const QByteArray &list)
+    {
+        QFile file(dir.filePath(QStringLiteral("quorvelbot.ini")));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(list);
+        qputenv("QUORVELBOT_HOME", dir.path().toLocal8Bit());
+        QDir::setCurrent(dir.path());
+    }
+    ~ListFolder() { qunsetenv("QUORVELBOT_HOME"); }
+    QByteArray list() const
+    {
+        QFile file(dir.filePath(QStringLiteral("quorvelbot.ini")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+const QByteArray rememberedList = "#LastSelected:1\r\n"
+                                  "Socket,Lab bench,192.168.1.20,Other,pilot,secret,45:45:45:45:45:45\r\n";
 
 QStringList keyGroup(std::initializer_list<const char *> keys)
 {
@@ -415,23 +441,28 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("passwordField");
-        QTest::newRow("updated") << "PASS1" << "Password updated" << "";
-        QTest::newRow("refused") << "PASS0" << "Current password incorrect. Password not updated." << "secret";
-        QTest::newRow("alone") << "PASS" << "" << "secret";
-        QTest::newRow("other verdict") << "PASS7" << "" << "secret";
+        QTest::addColumn<QByteArray>("list");
+        const QByteArray forgotten = "#LastSelected:1\r\n"
+                                     "Socket,Lab bench,192.168.1.20,Other,,,45:45:45:45:45:45\r\n";
+        QTest::newRow("updated") << "PASS1" << "Password updated" << "" << forgotten;
+        QTest::newRow("refused") << "PASS0" << "Current password incorrect. Password not updated." << "secret"
+                                 << rememberedList;
+        QTest::newRow("alone") << "PASS" << "" << "secret" << rememberedList;
+        QTest::newRow("other verdict") << "PASS7" << "" << "secret" << rememberedList;
     }
     void passwordAnswers()
     {
+        ListFolder home(rememberedList);
         FormFixture f;
-        f.selectRobot();
-        f.form->PassWord->setText(QStringLiteral("secret"));
-        f.form->CheckBox1->setChecked(true);
-        f.form->contactList.rememberMe = true;
+        f.form->loadQuorvelbot(); // fills in the remembered credentials and checks Remember Me
+        QCOMPARE(f.form->PassWord->text(), QStringLiteral("secret"));
+        QVERIFY(f.form->contactList.rememberMe);
         QFETCH(QString, answer);
         f.form->processIncomingData(answer);
         QTEST(f.form->statusBarLabel->text(), "status");
         QTEST(f.form->PassWord->text(), "passwordField");
         QVERIFY(f.form->contactList.rememberMe);
+        QTEST(home.list(), "list"); // the old password is not kept after a change
     }
 
     void adminAndCloudLines_data()

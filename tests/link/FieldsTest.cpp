@@ -3,6 +3,7 @@
 #include "link/Numbers.h"
 
 #include <QTest>
+#include <limits>
 
 class FieldsTest : public QObject {
     Q_OBJECT
@@ -129,6 +130,29 @@ private slots:
         QCOMPARE(roundToEven(23.5), 24);
         QCOMPARE(roundToEven(-0.5), 0);
         QCOMPARE(roundToEven(45.9), 46);
+    }
+
+    void roundingBeyondTheIntRange_data()
+    {
+        constexpr int highest = std::numeric_limits<int>::max();
+        constexpr int lowest = std::numeric_limits<int>::min();
+        constexpr double infinity = std::numeric_limits<double>::infinity();
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("rounded");
+        QTest::newRow("the largest int") << 2147483647.4 << highest;
+        QTest::newRow("just beyond it") << 2147483647.5 << highest;
+        QTest::newRow("far beyond") << 1e10 << highest;
+        QTest::newRow("infinity") << infinity << highest;
+        QTest::newRow("the smallest int") << -2147483648.5 << lowest;
+        QTest::newRow("just below it") << -2147483648.6 << lowest;
+        QTest::newRow("far below") << -1e10 << lowest;
+        QTest::newRow("minus infinity") << -infinity << lowest;
+        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << 0;
+    }
+    void roundingBeyondTheIntRange()
+    {
+        QFETCH(double, value);
+        QTEST(roundToEven(value), "rounded");
     }
 };
 

@@ -1,16 +1,19 @@
 // Signing in over the direct socket against a real name server and a real
 // WebSocket robot on loopback, and the link watch of the session.
 #include "RecordingRobot.h"
+#include "RefusedOpens.h"
 #include "SignInFixture.h"
 
 #include "paths/NameServer.h"
 
+#include <QCheckBox>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -121,6 +124,86 @@ private slots:
                                     : QStringLiteral("U%1:%2:3.2:20:700").arg(md5("pilot"), md5("secret"));
         QVERIFY(robot.waitForCommand(login));
         QCOMPARE(s.form->linkState.loginType, plain ? 1 : 0);
+    }
+
+    // Sign-in keeps the typed user name and password with the chosen robot
+    // and in the file (with Remember Me), and sends exactly what was typed,
+    // also when the file cannot hold it.
+    void typedCredentialsAreKept_data()
+    {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("rememberMe");
+        QTest::addColumn<bool>("kept");
+        QTest::addColumn<QString>("statusWhileAsking");
+        const QString asked = QStringLiteral("Logging on to the robot...");
+        const QString refused = QStringLiteral("Credentials not remembered: the list cannot store them");
+        QTest::newRow("remembered") << "pilot" << "secret" << true << true << asked;
+        QTest::newRow("Remember Me off") << "pilot" << "secret" << false << false << asked;
+        QTest::newRow("a comma in the password") << "pilot" << "se,cret" << true << false << refused;
+        QTest::newRow("a comma in the user name") << "pi,lot" << "secret" << true << false << refused;
+        QTest::newRow("beyond the code page") << "pilot" << QStringLiteral("pa\u20ACss") << true << false << refused;
+        QTest::newRow("a comma, Remember Me off") << "pilot" << "se,cret" << false << false << asked;
+    }
+    void typedCredentialsAreKept()
+    {
+        RecordingRobot robot;
+        SignIn s;
+        QVERIFY(s.writeFile(QStringLiteral("quorvelbot.ini"),
+                            "#LastSelected:1\r\n"
+                            "Auto,Hall,hallrobot,PolyCom,bob,pw2,1:2:3:4:5:6\r\n"
+                            "Socket,Lab bench,127.0.0.1,Other,,,45:45:45:45:45:45\r\n"));
+        s.form->loadQuorvelbot();
+        s.versionReply = "3.7";    // the login carries the texts themselves
+        QStringList statusAtQuery; // what the status line says while the version is asked
+        const auto answer = s.nameServer.answer;
+        s.nameServer.answer = [&](const HttpRequest &request) {
+            statusAtQuery << s.form->statusBarLabel->text();
+            return answer(request);
+        };
+        QFETCH(QString, user);
+        QFETCH(QString, password);
+        QFETCH(bool, rememberMe);
+        s.form->UserName->setText(user);
+        s.form->PassWord->setText(password);
+        s.form->CheckBox1->setChecked(rememberMe);
+        s.form->ListBox1->setCurrentRow(1);
+
+        s.form->SignInClick();
+
+        QVERIFY(robot.waitForCommand(QStringLiteral("U%1:%2:3.2:20:700").arg(user, password)));
+        QFETCH(QString, statusWhileAsking);
+        QCOMPARE(statusAtQuery, QStringList{statusWhileAsking});
+        QFETCH(bool, kept);
+        const QString line = kept ? QStringLiteral("%1,%2").arg(user, password) : QStringLiteral(",");
+        QFile file(s.home.filePath(QStringLiteral("quorvelbot.ini")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QStringLiteral("#LastSelected:2\r\n"
+                                                "Auto,Hall,hallrobot,PolyCom,bob,pw2,1:2:3:4:5:6\r\n"
+                                                "Socket,Lab bench,127.0.0.1,Other,%1,45:45:45:45:45:45\r\n")
+                                     .arg(line)
+                                     .toLatin1());
+        const RobotContact &chosen = s.form->contactList.entries[1];
+        QCOMPARE(chosen.savedUserName, kept ? user : QString());
+        QCOMPARE(chosen.savedPassword, kept ? password : QString());
+        QCOMPARE(s.form->contactList.lastSelected, 2);
+        QCOMPARE(s.form->UserName->text(), user);
+        QCOMPARE(s.form->PassWord->text(), password);
+    }
+
+    void unreadableListEndsTheSignIn()
+    {
+        SignIn s;
+        QSignalSpy ends(s.form.get(), &TForm2::mustEnd);
+        RefusedOpens refused(s.home.filePath(QStringLiteral("quorvelbot.ini")));
+        if (!refused.available())
+            QSKIP("the system does not let this process refuse file opens");
+        QVERIFY_THROWS_EXCEPTION(LinkError, s.form->SignInClick());
+        QCOMPARE(ends.count(), 1);
+        QVERIFY(s.nameServer.requests.isEmpty()); // no version asked, no path started
+        QVERIFY(!s.form->linkState.pathSocket);
+        QCOMPARE(s.boxTexts(), QStringList{"quorvelbot.ini file not found\r\nCheck to see Settings.ini exists and try "
+                                           "again"});
     }
 
     void commaLocaleCannotReadTheVersion()

@@ -90,8 +90,23 @@ void SettingsFileTest::reading_data()
         << QByteArray("accelSetting:10\r\naccelSetting:15\r\n") << startValues << ""
         << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 0, 15} << "10" << QList<int>();
     QTest::newRow("values are not trimmed")
-        << QByteArray("driveTimeOut: 800\r\nspeedToMute:-3\r\n") << earlier << ""
-        << QList<int>{1, 1, -3, 5, 1, 1, 1, 1, 700, 12} << " 800" << QList<int>();
+        << QByteArray("driveTimeOut: 800\r\nspeedToMute:+3\r\n") << earlier << ""
+        << QList<int>{1, 1, 3, 5, 1, 1, 1, 1, 700, 12} << " 800" << QList<int>();
+    QTest::newRow("each number at the low end of its range")
+        << QByteArray("speedToMute:0\r\npadSensitivity:0\r\ndriveTimeOut:0\r\naccelSetting:0\r\n") << earlier << ""
+        << QList<int>{1, 1, 0, 0, 1, 1, 1, 1, 0, 0} << "0" << QList<int>();
+    QTest::newRow("each number at the high end of its range")
+        << QByteArray("speedToMute:100\r\npadSensitivity:7\r\ndriveTimeOut:1000\r\naccelSetting:20\r\n") << startValues
+        << "" << QList<int>{0, 0, 100, 7, 0, 0, 0, 0, 1000, 20} << "100" << QList<int>();
+    QTest::newRow("a number above its range keeps the previous value")
+        << QByteArray("speedToMute:101\r\npadSensitivity:8\r\ndriveTimeOut:1001\r\naccelSetting:21\r\n") << earlier
+        << "" << earlier << "101" << QList<int>();
+    QTest::newRow("a number below its range keeps the previous value")
+        << QByteArray("speedToMute:-1\r\npadSensitivity:-1\r\ndriveTimeOut:-100\r\naccelSetting:-5\r\n") << earlier
+        << "" << earlier << "-1" << QList<int>();
+    QTest::newRow("a speed to mute whose tenfold overflows")
+        << QByteArray("speedToMute:214748365\r\ndriveTimeOut:2147483648\r\n") << earlier << "" << earlier << "214748365"
+        << QList<int>();
     QTest::newRow("a file without entries keeps what was read before")
         << QByteArray("# nothing but a comment\r\n") << earlier << "TRUE" << earlier << "TRUE" << QList<int>();
     QTest::newRow("every key, and an eleventh entry still counts")
