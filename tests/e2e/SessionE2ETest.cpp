@@ -44,6 +44,17 @@ void dragOnPad(const Desktop &desktop, const QString &window, QPoint offset)
     desktop.pointerTo(window, padCentre.x() + offset.x(), padCentre.y() + offset.y());
 }
 
+// The wheel commands the simulator received, in order, from position from of
+// its log on.
+QStringList wheelCommands(const QString &log, qsizetype from)
+{
+    static const QRegularExpression received(QStringLiteral("#\\d+ < (L\\S*)"));
+    QStringList commands;
+    for (QRegularExpressionMatchIterator it = received.globalMatch(log, from); it.hasNext();)
+        commands << it.next().captured(1);
+    return commands;
+}
+
 } // namespace
 
 class SessionE2ETest : public QObject {
@@ -136,6 +147,63 @@ private slots:
         desktop.click(driving, endButton.x(), endButton.y());
         QVERIFY2(sim.waitForLog(QStringLiteral(" Z"), 5000, afterDrive), qPrintable(sim.log()));
         QVERIFY(!desktop.findWindow(QStringLiteral("QuorvelBot")).isEmpty());
+        QVERIFY(desktop.closeWindow(window));
+        QVERIFY(controller.waitForFinished(10000));
+    }
+
+    // The robot moves only while the operator holds a control: a session the
+    // robot ends under a held pad leaves no demand behind for the next one.
+    void theRobotsGoodbyeUnderAHeldPad()
+    {
+        Desktop desktop;
+        QVERIFY(desktop.isUp());
+        const quint16 namePort = freeLocalPort();
+        SimulatorProcess sim;
+        QVERIFY2(sim.start({QStringLiteral("--name-server"), QString::number(namePort)}), qPrintable(sim.log()));
+
+        ControllerHome home(desktop, "#LastSelected:1\r\nSocket,Simulator,simbot,Other,,,45:45:45:45:45:45\r\n");
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("QUORVELBOT_SERVER"), QStringLiteral("http://127.0.0.1:%1").arg(namePort));
+        QProcess controller;
+        home.start(controller, env);
+        const QString window = desktop.findWindow(QStringLiteral("QuorvelBot"));
+        QVERIFY(!window.isEmpty());
+        QVERIFY(signIn(desktop, window, QStringLiteral("operator"), QStringLiteral("vindra")));
+        const QString driving = desktop.findWindow(QStringLiteral("QuorvelBot Vindra"), 10000);
+        QVERIFY2(!driving.isEmpty(), qPrintable(sim.log()));
+
+        const qsizetype beforeDrag = sim.log().size();
+        dragOnPad(desktop, driving, QPoint(0, -60)); // straight ahead, and held
+        static const QRegularExpression forward(QStringLiteral("^L1\\d\\dR1\\d\\d$"));
+        QVERIFY2(QTest::qWaitFor([&] { return !wheelCommands(sim.log(), beforeDrag).filter(forward).isEmpty(); }, 3000),
+                 qPrintable(sim.log()));
+
+        sim.command(QStringLiteral("say-z"));
+        QVERIFY2(sim.waitForLog(QStringLiteral(" > Z\n"), 3000, beforeDrag), qPrintable(sim.log()));
+        const qsizetype goodbye = sim.log().indexOf(QStringLiteral(" > Z\n"), beforeDrag);
+        QVERIFY(!desktop.findWindow(QStringLiteral("QuorvelBot")).isEmpty()); // the sign-in view is back
+        QTest::qWait(500); // the button stays down for two drive ticks
+        desktop.button(false);
+        QVERIFY(desktop.screenshot(artefact(QStringLiteral("e2e-held-pad-sign-in-view")), window));
+
+        // The credentials stay in their fields and the reminder came with the
+        // first sign-in only: Enter signs in again. The pad is not touched.
+        desktop.click(window, passwordField.x(), passwordField.y());
+        desktop.key(QStringLiteral("Return"));
+        QVERIFY2(sim.waitForLog(QStringLiteral("signed in as operator"), 10000, goodbye), qPrintable(sim.log()));
+        const QString drivingAgain = desktop.findWindow(QStringLiteral("QuorvelBot Vindra"), 10000);
+        QVERIFY2(!drivingAgain.isEmpty(), qPrintable(sim.log()));
+        QTest::qWait(2000); // eight drive ticks
+        QVERIFY(desktop.screenshot(artefact(QStringLiteral("e2e-held-pad-drive-view")), drivingAgain));
+
+        QStringList moving = wheelCommands(sim.log(), goodbye);
+        moving.removeAll(QStringLiteral("L000R000"));
+        QVERIFY2(moving.isEmpty(), qPrintable(QStringLiteral("wheel commands after the robot's goodbye: ") +
+                                              moving.join(QStringLiteral(", ")) + u'\n' + sim.log().mid(goodbye)));
+
+        const qsizetype beforeEnd = sim.log().size();
+        desktop.click(drivingAgain, endButton.x(), endButton.y());
+        QVERIFY2(sim.waitForLog(QStringLiteral(" < Z"), 5000, beforeEnd), qPrintable(sim.log()));
         QVERIFY(desktop.closeWindow(window));
         QVERIFY(controller.waitForFinished(10000));
     }
