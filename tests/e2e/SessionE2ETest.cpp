@@ -55,6 +55,29 @@ QStringList wheelCommands(const QString &log, qsizetype from)
     return commands;
 }
 
+// The controller signed in as "operator" to the simulator, which answers as
+// the name server too, on a desktop of their own.
+struct SimulatorSession {
+    Desktop desktop;
+    SimulatorProcess sim;
+    ControllerHome home{desktop, "#LastSelected:1\r\nSocket,Simulator,simbot,Other,,,45:45:45:45:45:45\r\n"};
+    QProcess controller;
+    QString window;
+
+    void signIn()
+    {
+        QVERIFY(desktop.isUp());
+        const quint16 namePort = freeLocalPort();
+        QVERIFY2(sim.start({QStringLiteral("--name-server"), QString::number(namePort)}), qPrintable(sim.log()));
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("QUORVELBOT_SERVER"), QStringLiteral("http://127.0.0.1:%1").arg(namePort));
+        home.start(controller, env);
+        window = desktop.findWindow(QStringLiteral("QuorvelBot"));
+        QVERIFY(!window.isEmpty());
+        QVERIFY(::signIn(desktop, window, QStringLiteral("operator"), QStringLiteral("vindra")));
+    }
+};
+
 } // namespace
 
 class SessionE2ETest : public QObject {
@@ -108,20 +131,14 @@ private slots:
 
     void aSessionWithTheSimulator()
     {
-        Desktop desktop;
-        QVERIFY(desktop.isUp());
-        const quint16 namePort = freeLocalPort();
-        SimulatorProcess sim;
-        QVERIFY2(sim.start({QStringLiteral("--name-server"), QString::number(namePort)}), qPrintable(sim.log()));
-
-        ControllerHome home(desktop, "#LastSelected:1\r\nSocket,Simulator,simbot,Other,,,45:45:45:45:45:45\r\n");
-        QProcessEnvironment env;
-        env.insert(QStringLiteral("QUORVELBOT_SERVER"), QStringLiteral("http://127.0.0.1:%1").arg(namePort));
-        QProcess controller;
-        home.start(controller, env);
-        const QString window = desktop.findWindow(QStringLiteral("QuorvelBot"));
-        QVERIFY(!window.isEmpty());
-        QVERIFY(signIn(desktop, window, QStringLiteral("operator"), QStringLiteral("vindra")));
+        SimulatorSession session;
+        session.signIn();
+        if (QTest::currentTestFailed())
+            return;
+        const Desktop &desktop = session.desktop;
+        SimulatorProcess &sim = session.sim;
+        QProcess &controller = session.controller;
+        const QString &window = session.window;
 
         const QString driving = desktop.findWindow(QStringLiteral("QuorvelBot Vindra"), 10000);
         QVERIFY2(!driving.isEmpty(), qPrintable(sim.log()));
@@ -155,20 +172,14 @@ private slots:
     // robot ends under a held pad leaves no demand behind for the next one.
     void theRobotsGoodbyeUnderAHeldPad()
     {
-        Desktop desktop;
-        QVERIFY(desktop.isUp());
-        const quint16 namePort = freeLocalPort();
-        SimulatorProcess sim;
-        QVERIFY2(sim.start({QStringLiteral("--name-server"), QString::number(namePort)}), qPrintable(sim.log()));
-
-        ControllerHome home(desktop, "#LastSelected:1\r\nSocket,Simulator,simbot,Other,,,45:45:45:45:45:45\r\n");
-        QProcessEnvironment env;
-        env.insert(QStringLiteral("QUORVELBOT_SERVER"), QStringLiteral("http://127.0.0.1:%1").arg(namePort));
-        QProcess controller;
-        home.start(controller, env);
-        const QString window = desktop.findWindow(QStringLiteral("QuorvelBot"));
-        QVERIFY(!window.isEmpty());
-        QVERIFY(signIn(desktop, window, QStringLiteral("operator"), QStringLiteral("vindra")));
+        SimulatorSession session;
+        session.signIn();
+        if (QTest::currentTestFailed())
+            return;
+        const Desktop &desktop = session.desktop;
+        SimulatorProcess &sim = session.sim;
+        QProcess &controller = session.controller;
+        const QString &window = session.window;
         const QString driving = desktop.findWindow(QStringLiteral("QuorvelBot Vindra"), 10000);
         QVERIFY2(!driving.isEmpty(), qPrintable(sim.log()));
 
