@@ -22,7 +22,7 @@ void TForm2::restart()
     s.loginRequested = false;
     try {
         if (s.pathCloud) {
-            platform.shell->open(companionStopper(), QStringLiteral("nil"));
+            platform.shell->open(companionStopper(), {QStringLiteral("nil")});
         } else if (s.pathSocket) {
             socketConnectTimer->stop();
             webSocketClient->close();
