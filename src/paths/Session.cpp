@@ -2,6 +2,7 @@
 // end of a running session.
 #include "ui/TForm2.h"
 
+#include "paths/NameServer.h"
 #include "paths/WebRtcServerTransport.h"
 #include "platform/Pause.h"
 #include "platform/Shell.h"
@@ -70,8 +71,15 @@ void TForm2::DisconnectClick()
     linkState.accessoryFlagsKnown = linkState.laserPresent = linkState.panPresent = false;
 }
 
-void TForm2::FormClose()
+bool TForm2::FormClose()
 {
+    if (IdHTTP1->isWaiting()) {
+        // The handler waiting for the name server ends without going on, and
+        // the window closes as soon as it has.
+        IdHTTP1->abandon();
+        QTimer::singleShot(0, this, &QWidget::close);
+        return false;
+    }
     // a goodbye on the session's path; the WebRTC companion is left running
     try {
         if (linkState.pathCloud) {
@@ -82,4 +90,5 @@ void TForm2::FormClose()
         }
     } catch (...) {
     }
+    return true;
 }

@@ -157,8 +157,7 @@ void TForm2::centreOnScreen()
 
 void TForm2::closeEvent(QCloseEvent *event)
 {
-    FormClose();
-    event->accept();
+    event->setAccepted(FormClose());
 }
 
 bool TForm2::eventFilter(QObject *watched, QEvent *event)

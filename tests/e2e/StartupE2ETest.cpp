@@ -1,5 +1,6 @@
 // The built controller as a process on a desktop of its own.
 #include "ControllerHome.h"
+#include "FakeWebServer.h"
 
 #include <QProcess>
 #include <QTest>
@@ -47,6 +48,32 @@ private slots:
         QVERIFY(first.waitForFinished(10000));
         QCOMPARE(first.exitStatus(), QProcess::NormalExit);
         QCOMPARE(first.exitCode(), 0);
+    }
+
+    void closingWhileTheNameServerWaits()
+    {
+        Desktop desktop;
+        QVERIFY(desktop.isUp());
+        FakeWebServer nameServer;
+        nameServer.answer = [](const HttpRequest &) { return std::optional<HttpAnswer>(); }; // never answers
+        QVERIFY(nameServer.listen());
+        ControllerHome controller(desktop, "#LastSelected:1\r\nSocket,Lab bench,lab-robot,Other,pilot,secret,"
+                                           "45:45:45:45:45:45\r\n");
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("QUORVELBOT_SERVER"), QString::fromLatin1(nameServer.address()));
+        QProcess process;
+        controller.start(process, env);
+        const QString window = desktop.findWindow(QStringLiteral("QuorvelBot"));
+        QVERIFY(!window.isEmpty());
+
+        pressReturnIn(desktop, window); // the remembered credentials sign in
+        QTRY_COMPARE_WITH_TIMEOUT(nameServer.requests.size(), 1, 5000);
+        QVERIFY(desktop.closeWindow(window));
+        // closed well before the query's 10 s limit, and no further step ran
+        QVERIFY(process.waitForFinished(5000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(nameServer.requests.size(), 1);
     }
 
     void denseScreen()

@@ -1,9 +1,13 @@
 // How a session starts and ends: the window's place, the restart every
 // failure ends in, the End button and the goodbye when the window closes.
 #include "FormFixture.h"
+#include "SignInFixture.h"
 
 #include "link/Numbers.h"
+#include "paths/ControllerApplication.h"
+#include "paths/NameServer.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -128,7 +132,48 @@ private slots:
         QVERIFY(f.form->close());
         QTEST(f.sent(), "sent");
     }
+
+    void closingWhileTheNameServerWaits_data()
+    {
+        QTest::addColumn<QByteArray>("unanswered");
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("version query") << QByteArray("getRobVer=") << 0;
+        QTest::newRow("address query") << QByteArray("getIP=") << 1; // after the A/V reminder
+    }
+    void closingWhileTheNameServerWaits()
+    {
+        SignInFixture s(QStringLiteral("Socket"), nullptr, nullptr, QStringLiteral("lab-robot"));
+        QFETCH(QByteArray, unanswered);
+        // had the sign-in gone on, an answered address query would end in a box
+        s.nameServer.answer = [&](const HttpRequest &request) -> std::optional<HttpAnswer> {
+            if (request.body.startsWith(unanswered))
+                return std::nullopt;
+            return HttpAnswer{200, request.body.startsWith("getRobVer=") ? "3.7" : "ERROR", {}};
+        };
+        s.form->show();
+        bool closedAtOnce = true;
+        QTimer::singleShot(200, s.form.get(), [&] { closedAtOnce = s.form->close(); });
+        QElapsedTimer waited;
+        waited.start();
+
+        QTest::mouseClick(s.form->SignIn, Qt::LeftButton);
+        QTRY_VERIFY(!s.form->isVisible());
+        QVERIFY(!closedAtOnce);
+        // the query was given up for the close, not at its answer limit
+        QVERIFY(waited.elapsed() < NameServer::DefaultAnswerLimitMs);
+        QVERIFY(!s.form->IdHTTP1->isWaiting());
+        // and the sign-in went no further
+        QVERIFY(s.nameServer.requests.last().body.startsWith(unanswered));
+        QVERIFY(s.fake.processes.commandLines.isEmpty()); // no ping
+        QTEST(int(s.fake.boxes.shown.size()), "boxes");
+        QVERIFY(!s.form->linkState.pathSocket && !s.form->linkState.loginRequested);
+    }
 };
 
-QTEST_MAIN(SessionTest)
+int main(int argc, char *argv[])
+{
+    ControllerApplication app(argc, argv); // ends a handler the way the controller does
+    SessionTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "SessionTest.moc"
