@@ -107,6 +107,12 @@ private slots:
         const QString box = desktop.findWindow(QStringLiteral("Error"));
         QVERIFY2(!box.isEmpty(), "no error box");
         QVERIFY(desktop.screenshot(artefact(QStringLiteral("e2e-settings-missing"))));
+        // There is no window yet to put it on: it stands in the middle of the
+        // screen, moved up and left by the frame the toolkit allows for when no
+        // window manager tells it (10 by 40 pixels).
+        const QPoint offCentre = desktop.windowGeometry(box).center() - QRect(QPoint(), desktop.screenSize()).center();
+        QVERIFY2(qAbs(offCentre.x()) <= 10 && qAbs(offCentre.y()) <= 40,
+                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
         QVERIFY(desktop.findWindow(QStringLiteral("QuorvelBot"), 0).isEmpty());
         pressReturnIn(desktop, box);
         QVERIFY(process.waitForFinished(10000));
