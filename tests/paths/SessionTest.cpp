@@ -8,11 +8,14 @@
 #include "paths/NameServer.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWebSocket>
 #include <QWebSocketServer>
 
 namespace {
@@ -59,6 +62,16 @@ private slots:
     void restartTakesThePathDown()
     {
         FormFixture f;
+        // the robot's end of the window's WebSocket, open on every path
+        QWebSocketServer robot(QStringLiteral("robot"), QWebSocketServer::NonSecureMode);
+        QVERIFY(robot.listen(QHostAddress::LocalHost));
+        bool robotSawTheClose = false;
+        connect(&robot, &QWebSocketServer::newConnection, [&] {
+            QWebSocket *socket = robot.nextPendingConnection();
+            connect(socket, &QWebSocket::disconnected, [&] { robotSawTheClose = true; });
+        });
+        f.form->webSocketClient->open(QUrl(QStringLiteral("ws://127.0.0.1:%1/").arg(robot.serverPort())));
+        QTRY_COMPARE(f.form->webSocketClient->state(), QAbstractSocket::ConnectedState);
         QFETCH(int, path);
         onPath(f, path);
         f.form->linkState.loginRequested = f.form->linkState.sessionOpen = true;
@@ -74,6 +87,13 @@ private slots:
         QVERIFY(f.form->Timer3->isActive()); // the callers stop the watchdog
         // the WebRTC companion's server stays listening for the next session
         QCOMPARE(f.form->webSocketServer->isListening(), path == WebRtc);
+        // only the socket path's restart closes the WebSocket, and the robot hears it
+        if (path == Socket)
+            QTRY_VERIFY(robotSawTheClose);
+        else
+            QTest::qWait(100);
+        QCOMPARE(robotSawTheClose, path == Socket);
+        QCOMPARE(f.form->webSocketClient->state() == QAbstractSocket::ConnectedState, path != Socket);
     }
 
     void endOnEachPath_data()
@@ -106,11 +126,18 @@ private slots:
 
     void hangingUpWithoutAClientIsLogged()
     {
+        QTemporaryDir folder;
+        QDir::setCurrent(folder.path()); // the log lies in the working folder
         FormFixture f;
+        f.form->settings.Logging = true;
+        f.fake.clock.now = 45296789;               // 12:34:56.789
         f.selectRobot(QStringLiteral("lab-head")); // no conferencing client was ever reached
         f.form->DisconnectClick();
         QCOMPARE(f.fake.journal, QStringList{"pause 500"}); // no key strokes
         QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("Ready"));
+        QFile log(folder.filePath(QStringLiteral("log.txt")));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QCOMPARE(log.readAll(), QByteArray("12:34:56.789 : Error in end call in disconnectclick\r\n"));
     }
 
     void closingSaysGoodbye_data()
