@@ -25,6 +25,7 @@ namespace {
 constexpr int MaxLoginResends = 3;
 constexpr qint64 ResendSpacingMs = 100;
 constexpr int GoodbyePauseMs = 500;
+constexpr int CloudLoginWatchdogMs = 10000;
 
 } // namespace
 
@@ -107,8 +108,10 @@ void TForm2::processIncomingData(const QString &text)
         statusBarDisplay(QStringLiteral("Looking for ") + selectedContact().description + QStringLiteral(" via QCS"),
                          false);
         sendData(getLoginString(linkState.loginType), 0);
-        if (!Timer3->isActive())
-            Timer3->start();
+        // the login just sent has the watchdog's full time, also when the
+        // watchdog ran while the companion was reaching the robot
+        Timer3->setInterval(CloudLoginWatchdogMs);
+        Timer3->start();
         commandTimeOutTimer->stop();
         break;
     case MessageKind::CloudTrying:

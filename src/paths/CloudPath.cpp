@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTimer>
@@ -17,7 +18,9 @@
 namespace {
 constexpr int CloudSessionIds = 1000000;
 constexpr int StopperPauseMs = 1000;
-constexpr int CloudWatchdogMs = 10000;
+// How long the companion may take to reach the robot; its "CONNSUC" then
+// gives the login the watchdog's own time.
+constexpr int CompanionReachMs = 20000;
 } // namespace
 
 QString TForm2::companionStopper()
@@ -33,20 +36,40 @@ void TForm2::loginUsingQCS(const QString &botName)
         SignIn->setEnabled(true);
         return;
     }
+    // Without a companion the attempt could only wait: say why and give the
+    // sign-in back.
+    const auto cannotStart = [this](const QString &text) {
+        showMessage(text);
+        statusBarDisplay(QString(), false);
+        restart();
+    };
+    // a sign-in before the start-up step has looked finds the interpreter here
+    if (linkState.pythonPath.isEmpty())
+        linkState.pythonPath = platform.shell->pythonInterpreter();
+    if (linkState.pythonPath.isEmpty()) {
+        cannotStart(QStringLiteral("No Python interpreter was found, so QCS cannot be used.\r\n"
+                                   "Install Python 3 and sign in again"));
+        return;
+    }
     linkState.pathCloud = linkState.loginRequested = true;
     linkState.pathWebRtc = false;
     linkState.cloudSessionId = int(QRandomGenerator::global()->bounded(CloudSessionIds));
     statusBarDisplay(QStringLiteral("Connecting..."), false);
 
     // the stopper ends a companion still holding port 8817
-    platform.shell->open(companionStopper(), QString());
+    platform.shell->open(companionStopper(), {});
     platform.pause->pause(StopperPauseMs);
     const QDir data(QDir(applicationFolder).filePath(QStringLiteral("Data")));
-    platform.shell->open(linkState.pythonPath,
-                         QStringLiteral("\"%1\" \"%2\"").arg(data.filePath(QStringLiteral("qcloud.py")), botName),
-                         data.path());
-    // started by the companion's "CONNSUC"
-    Timer3->setInterval(CloudWatchdogMs);
+    const QString companion = data.filePath(QStringLiteral("qcloud.py"));
+    if (!QFileInfo(companion).isFile() ||
+        !platform.shell->open(linkState.pythonPath, {companion, botName}, data.path()).isValid()) {
+        cannotStart(QStringLiteral("Could not start the QCS companion \"%1\" with \"%2\"")
+                        .arg(QDir::toNativeSeparators(companion), linkState.pythonPath));
+        return;
+    }
+    // a companion that ends or stays silent before "CONNSUC" ends the attempt here
+    Timer3->setInterval(CompanionReachMs);
+    Timer3->start();
 }
 
 void TForm2::cloudCompanionLine(const QString &line)

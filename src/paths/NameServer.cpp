@@ -2,6 +2,8 @@
 
 #include "link/LinkError.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -35,6 +37,18 @@ QByteArray formValue(const QString &value)
     return QUrl::toPercentEncoding(value, "* ", "~").replace(' ', '+');
 }
 
+// Keeps the operator's clicks and keys from every window while it lives. Unlike
+// a loop that leaves out input events, it lets a request to close a window
+// through, since the window system counts that as input too.
+class InputHold : public QObject {
+public:
+    InputHold() { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputHold() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override { return event->isInputEvent(); }
+};
+
 } // namespace
 
 QUrl makerServerUrl(const QString &path)
@@ -62,6 +76,14 @@ QString NameServer::askVersion(const QString &baseName)
     return ask("getRobVer=", baseName);
 }
 
+void NameServer::abandon()
+{
+    if (!pending)
+        return;
+    abandoned = true;
+    pending->abort();
+}
+
 QString NameServer::ask(const QByteArray &field, const QString &baseName)
 {
     QNetworkRequest request(makerServerUrl(EndpointPath));
@@ -82,14 +104,21 @@ QString NameServer::ask(const QByteArray &field, const QString &baseName)
         reply->abort();
     });
     limit.start(answerLimit);
-    // The window must not take a second click while the sign-in waits here.
-    if (!reply->isFinished())
-        waiting.exec(QEventLoop::ExcludeUserInputEvents);
+    abandoned = false;
+    if (!reply->isFinished()) {
+        // The window must not take a second click while the sign-in waits here.
+        const InputHold hold;
+        pending = reply.get();
+        waiting.exec();
+        pending = nullptr;
+    }
     // The loop also ends when the application quits; an unfinished request is
     // a failure then, not an empty answer.
     if (!reply->isFinished())
         reply->abort();
 
+    if (abandoned)
+        throw Abandoned{};
     if (timedOut)
         throw LinkError(QStringLiteral("The name server did not answer within %1 seconds")
                             .arg(QString::number(answerLimit / 1000.0)));

@@ -16,16 +16,24 @@ bool isUsableNameServerReply(const QString &reply);
 // and tells the version of the robot's software. One object serves every
 // query of the window, so cookies the server sets are sent back later.
 //
-// A query waits for the answer: network traffic and timers go on meanwhile,
-// the operator's clicks and keys wait until it is over. It raises a LinkError
-// with the error's text when the request fails, the server answers with an
-// HTTP error status, or no answer came within the answer limit.
+// A query waits for the answer: network traffic, timers and requests to close
+// a window go on meanwhile, the operator's clicks and keys are not taken. It
+// raises a LinkError with the error's text when the request fails, the server
+// answers with an HTTP error status, or no answer came within the answer limit.
 class NameServer {
 public:
     static constexpr int DefaultAnswerLimitMs = 10000;
 
+    // Raised by a query that was abandoned. It is no LinkError, so no handler
+    // takes it for a failure to report: the one that asked ends where it is.
+    struct Abandoned {};
+
     explicit NameServer(int answerLimitMs = DefaultAnswerLimitMs) : answerLimit(answerLimitMs) {}
     int answerLimitMs() const { return answerLimit; }
+
+    bool isWaiting() const { return pending != nullptr; }
+    // Ends the waiting query at once with Abandoned; does nothing when none waits.
+    void abandon();
 
     // "getIP=" + baseName: the reply text, trimmed.
     QString askAddress(const QString &baseName);
@@ -37,4 +45,6 @@ private:
 
     int answerLimit;
     QNetworkAccessManager http;
+    QNetworkReply *pending = nullptr;
+    bool abandoned = false;
 };

@@ -2,6 +2,7 @@
 // end of a running session.
 #include "ui/TForm2.h"
 
+#include "paths/NameServer.h"
 #include "paths/WebRtcServerTransport.h"
 #include "platform/Pause.h"
 #include "platform/Shell.h"
@@ -23,7 +24,7 @@ void TForm2::restart()
     s.loginRequested = false;
     try {
         if (s.pathCloud) {
-            platform.shell->open(companionStopper(), QStringLiteral("nil"));
+            platform.shell->open(companionStopper(), {QStringLiteral("nil")});
         } else if (s.pathSocket) {
             socketConnectTimer->stop();
             webSocketClient->close();
@@ -73,8 +74,15 @@ void TForm2::DisconnectClick()
     linkState.accessoryFlagsKnown = linkState.laserPresent = linkState.panPresent = false;
 }
 
-void TForm2::FormClose()
+bool TForm2::FormClose()
 {
+    if (IdHTTP1->isWaiting()) {
+        // The handler waiting for the name server ends without going on, and
+        // the window closes as soon as it has.
+        IdHTTP1->abandon();
+        QTimer::singleShot(0, this, &QWidget::close);
+        return false;
+    }
     // a goodbye on the session's path; the WebRTC companion is left running
     try {
         if (linkState.pathCloud) {
@@ -85,4 +93,5 @@ void TForm2::FormClose()
         }
     } catch (...) {
     }
+    return true;
 }

@@ -6,11 +6,11 @@
 #include "ui/DisplayScale.h"
 #include "link/LinkError.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Shell.h"
 #include "platform/SingleInstance.h"
 
 #include <QCheckBox>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QToolButton>
 
@@ -66,8 +66,7 @@ std::optional<int> TForm2::FormCreate()
 void TForm2::LoginTimerTimer()
 {
     LoginTimer->stop();
-    // the cloud companion runs under the Python interpreter on the path
-    linkState.pythonPath = QStandardPaths::findExecutable(QStringLiteral("python3"));
+    linkState.pythonPath = platform.shell->pythonInterpreter();
     if (screen()->logicalDotsPerInch() != 96)
         showMessage(QStringLiteral("The Screen DPI is not optimal. The layout of the controls might be off"));
 }

@@ -31,7 +31,8 @@ void TForm2::loginUsingWebRTC(const QString &botName)
     endWebRtcCompanion();
     platform.pause->pause(CompanionEndPauseMs);
     // both paths are relative to the controller's folder
-    webRtcCompanion = platform.shell->open(QStringLiteral("nodeWebkit/quorvelbotnw"), QStringLiteral("nodewebkit/webrtc"));
+    webRtcCompanion =
+        platform.shell->open(QStringLiteral("nodeWebkit/quorvelbotnw"), {QStringLiteral("nodewebkit/webrtc")});
     bringToFront();
 }
 

@@ -1,6 +1,7 @@
 #include "platform/MessageBoxes.h"
 
 #include <QMessageBox>
+#include <QWidget>
 
 namespace {
 
@@ -30,7 +31,10 @@ QMessageBox::StandardButtons toQt(BoxButtons buttons)
 
 BoxAnswer WidgetMessageBoxes::show(QWidget *owner, const BoxRequest &request)
 {
-    QMessageBox box(toQt(request.icon), request.caption, request.text, toQt(request.buttons), owner);
+    // A box for a window not yet on the screen (the errors of the start-up)
+    // is centred on the screen, not on where that window would be.
+    QWidget *parent = owner && owner->window()->isVisible() ? owner : nullptr;
+    QMessageBox box(toQt(request.icon), request.caption, request.text, toQt(request.buttons), parent);
     switch (box.exec()) {
     case QMessageBox::Cancel: return BoxAnswer::Cancel;
     case QMessageBox::Yes: return BoxAnswer::Yes;

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <csignal>
 #include <sys/types.h>
@@ -22,11 +23,10 @@ quint64 startTicksOf(qint64 pid)
 
 } // namespace
 
-StartedProgram ProcessShell::open(const QString &program, const QString &parameters, const QString &workingFolder)
+StartedProgram ProcessShell::open(const QString &program, const QStringList &arguments, const QString &workingFolder)
 {
     qint64 pid = 0;
-    if (program.isEmpty()
-        || !QProcess::startDetached(program, QProcess::splitCommand(parameters), workingFolder, &pid))
+    if (program.isEmpty() || !QProcess::startDetached(program, arguments, workingFolder, &pid))
         return {};
     return {pid, startTicksOf(pid)};
 }
@@ -35,4 +35,10 @@ void ProcessShell::end(const StartedProgram &program)
 {
     if (program.isValid() && program.startTicks != 0 && startTicksOf(program.pid) == program.startTicks)
         ::kill(pid_t(program.pid), SIGKILL);
+}
+
+QString ProcessShell::pythonInterpreter()
+{
+    // where the shell would find it on the search path
+    return QStandardPaths::findExecutable(QStringLiteral("python3"));
 }

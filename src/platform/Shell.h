@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 // A program started by the controller, known well enough to end it later
@@ -11,18 +12,23 @@ struct StartedProgram {
 };
 
 // Starts programs the way the desktop shell does: with their window hidden,
-// not waited for, their outcome ignored; and ends the ones it started.
+// not waited for; and ends the ones it started. Each argument reaches the
+// program as one word, whatever blanks or quotes it holds.
 class Shell {
 public:
     virtual ~Shell() = default;
-    virtual StartedProgram open(const QString &program, const QString &parameters,
+    // An invalid program when it could not be started at all.
+    virtual StartedProgram open(const QString &program, const QStringList &arguments,
                                 const QString &workingFolder = {}) = 0;
     // Ends the program if it still runs; does nothing otherwise.
     virtual void end(const StartedProgram &program) = 0;
+    // The full file name of the Python 3 interpreter; empty when none is installed.
+    virtual QString pythonInterpreter() = 0;
 };
 
 class ProcessShell : public Shell {
 public:
-    StartedProgram open(const QString &program, const QString &parameters, const QString &workingFolder) override;
+    StartedProgram open(const QString &program, const QStringList &arguments, const QString &workingFolder) override;
     void end(const StartedProgram &program) override;
+    QString pythonInterpreter() override;
 };

@@ -183,8 +183,7 @@ void TForm2::centreOnScreen()
 
 void TForm2::closeEvent(QCloseEvent *event)
 {
-    FormClose();
-    event->accept();
+    event->setAccepted(FormClose());
 }
 
 bool TForm2::memoryButtonEvent(QObject *watched, QEvent *event)

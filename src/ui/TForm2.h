@@ -288,7 +288,8 @@ private:
     void centreOnScreen();
     void stayOnTop(bool on);
     void bringToFront();
-    void FormClose();
+    // false: the window closes later, once what it waits for is over
+    bool FormClose();
 
     // paths (paths/)
     void avReminder();

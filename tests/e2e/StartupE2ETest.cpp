@@ -1,5 +1,6 @@
 // The built controller as a process on a desktop of its own.
 #include "ControllerHome.h"
+#include "FakeWebServer.h"
 
 #include <QProcess>
 #include <QTest>
@@ -69,6 +70,32 @@ private slots:
         QVERIFY(process.waitForFinished(5000));
     }
 
+    void closingWhileTheNameServerWaits()
+    {
+        Desktop desktop;
+        QVERIFY(desktop.isUp());
+        FakeWebServer nameServer;
+        nameServer.answer = [](const HttpRequest &) { return std::optional<HttpAnswer>(); }; // never answers
+        QVERIFY(nameServer.listen());
+        ControllerHome controller(desktop, "#LastSelected:1\r\nSocket,Lab bench,lab-robot,Other,pilot,secret,"
+                                           "45:45:45:45:45:45\r\n");
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("QUORVELBOT_SERVER"), QString::fromLatin1(nameServer.address()));
+        QProcess process;
+        controller.start(process, env);
+        const QString window = desktop.findWindow(QStringLiteral("QuorvelBot"));
+        QVERIFY(!window.isEmpty());
+
+        pressReturnIn(desktop, window); // the remembered credentials sign in
+        QTRY_COMPARE_WITH_TIMEOUT(nameServer.requests.size(), 1, 5000);
+        QVERIFY(desktop.closeWindow(window));
+        // closed well before the query's 10 s limit, and no further step ran
+        QVERIFY(process.waitForFinished(5000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(nameServer.requests.size(), 1);
+    }
+
     void denseScreen()
     {
         Desktop desktop(144);
@@ -100,6 +127,12 @@ private slots:
         const QString box = desktop.findWindow(QStringLiteral("Error"));
         QVERIFY2(!box.isEmpty(), "no error box");
         QVERIFY(desktop.screenshot(artefact(QStringLiteral("e2e-settings-missing"))));
+        // There is no window yet to put it on: it stands in the middle of the
+        // screen, moved up and left by the frame the toolkit allows for when no
+        // window manager tells it (10 by 40 pixels).
+        const QPoint offCentre = desktop.windowGeometry(box).center() - QRect(QPoint(), desktop.screenSize()).center();
+        QVERIFY2(qAbs(offCentre.x()) <= 10 && qAbs(offCentre.y()) <= 40,
+                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
         QVERIFY(desktop.findWindow(QStringLiteral("QuorvelBot"), 0).isEmpty());
         pressReturnIn(desktop, box);
         QVERIFY(process.waitForFinished(10000));

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWebSocketServer>
@@ -47,9 +48,10 @@ struct CompanionSession {
     }
     TForm2 &form() { return *desk.form; }
     QString home() const { return desk.home.path(); }
-    bool installCloudCompanion(int configBytes = 120)
+    bool installCloudCompanion(int configBytes = 120,
+                               const QByteArray &script = companionSource(QStringLiteral("qcloud.py")))
     {
-        return desk.writeFile(CloudCompanion, companionSource(QStringLiteral("qcloud.py"))) &&
+        return desk.writeFile(CloudCompanion, script) &&
                (configBytes < 0 || desk.writeFile(CloudConfig, cloudConfig(configBytes)));
     }
     bool installWebRtcCompanion()
@@ -97,10 +99,10 @@ StartedProgram startStranger(TrackingShell &strangers, const QString &folder, co
         if (!script.open(QIODevice::WriteOnly) || script.write("import time\ntime.sleep(60)\n") < 0)
             return {};
         script.close();
-        return strangers.open(Python, QStringLiteral("\"%1\"").arg(path), folder);
+        return strangers.open(Python, {path}, folder);
     }
     QFile::copy(QStringLiteral("/bin/sleep"), path);
-    return strangers.open(path, QStringLiteral("60"), folder);
+    return strangers.open(path, {QStringLiteral("60")}, folder);
 }
 
 bool portIsFree(quint16 port)
@@ -108,6 +110,16 @@ bool portIsFree(quint16 port)
     QTcpServer probe;
     return probe.listen(QHostAddress::LocalHost, port);
 }
+
+// The program search path replaced by the folders given, for as long as it lives.
+struct SearchPath {
+    explicit SearchPath(const QStringList &folders) : saved(qgetenv("PATH"))
+    {
+        qputenv("PATH", folders.join(u':').toLocal8Bit());
+    }
+    ~SearchPath() { qputenv("PATH", saved); }
+    const QByteArray saved;
+};
 
 } // namespace
 
@@ -132,7 +144,7 @@ private slots:
         QCOMPARE(s.shell.starts[0].program, TForm2::companionStopper());
         QCOMPARE(s.shell.starts[1].program, Python);
         const QString data = QDir(s.home()).filePath(QStringLiteral("Data"));
-        QCOMPARE(s.shell.starts[1].parameters, QStringLiteral("\"%1/qcloud.py\" \"Lab bench\"").arg(data));
+        QCOMPARE(s.shell.starts[1].arguments, (QStringList{data + QStringLiteral("/qcloud.py"), "Lab bench"}));
         QCOMPARE(s.shell.starts[1].workingFolder, data);
         const StartedProgram companion = s.shell.starts[1].started;
         QVERIFY(isRunning(companion));
@@ -184,7 +196,7 @@ private slots:
         QVERIFY(!s.form().Timer3->isActive());
         const StartedProgram companion = s.shell.lastStartOf(WebRtcCompanion);
         QVERIFY(isRunning(companion));
-        QCOMPARE(s.shell.starts.last().parameters, QStringLiteral("nodewebkit/webrtc"));
+        QCOMPARE(s.shell.starts.last().arguments, QStringList{"nodewebkit/webrtc"});
         QCOMPARE(s.companionLog(WebRtcCompanion).section(u'\n', 0, 0), QStringLiteral("SetName:simbot"));
 
         QVERIFY(s.drive());
@@ -196,6 +208,129 @@ private slots:
         QVERIFY(isRunning(stranger));
         QVERIFY(s.form().webSocketServer->isListening());
         QVERIFY(s.form().SignIn->isEnabled());
+    }
+
+    void aSignInBeforeTheStartUpStepFindsTheInterpreter()
+    {
+        CompanionSession s(QStringLiteral("QCloud"));
+        s.form().linkState.pythonPath.clear(); // the delayed start-up step has not run yet
+        QVERIFY(s.robot.start());
+        QVERIFY(s.installCloudCompanion());
+        const QTemporaryDir bin;
+        const QString interpreter = QDir(bin.path()).filePath(QStringLiteral("python3"));
+        QVERIFY(QFile::link(Python, interpreter));
+        const SearchPath path({bin.path(), QStringLiteral("/usr/bin"), QStringLiteral("/bin")});
+
+        QTest::mouseClick(s.form().SignIn, Qt::LeftButton);
+        QVERIFY(s.waitForStatus(QStringLiteral("Logged in via QCS")));
+        QCOMPARE(s.form().linkState.pythonPath, interpreter);
+        QVERIFY(isRunning(s.shell.lastStartOf(interpreter)));
+    }
+
+    void descriptionReachesTheCompanionWhole_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::newRow("blanks") << "Lab bench";
+        QTest::newRow("double quotes") << "Lab \"B\" bench";
+        QTest::newRow("backslash before a quote") << "Lab \\\"B";
+    }
+    void descriptionReachesTheCompanionWhole()
+    {
+        CompanionSession s(QStringLiteral("QCloud"));
+        QVERIFY(s.robot.start());
+        QFETCH(QString, description);
+        // the companion finds the robot's credentials only under its whole description
+        QVERIFY(s.installCloudCompanion(-1));
+        QVERIFY(s.desk.writeFile(QStringLiteral("Data/%1/config.py").arg(description), cloudConfig(120)));
+        s.form().contactList.entries[0].description = description;
+
+        QTest::mouseClick(s.form().SignIn, Qt::LeftButton);
+        QVERIFY2(s.waitForStatus(QStringLiteral("Logged in via QCS")), qPrintable(s.form().statusBarLabel->text()));
+        QCOMPARE(s.shell.starts.last().arguments.last(), description);
+    }
+
+    void companionThatCannotStart_data()
+    {
+        QTest::addColumn<QString>("interpreter"); // empty: looked up on a search path without one
+        QTest::addColumn<bool>("script");
+        QTest::addColumn<QString>("box"); // %1: the companion script, %2: the interpreter
+        const QString noStart = QStringLiteral("Could not start the QCS companion \"%1\" with \"%2\"");
+        QTest::newRow("no interpreter installed")
+            << "" << true
+            << "No Python interpreter was found, so QCS cannot be used.\r\nInstall Python 3 and sign in again";
+        QTest::newRow("interpreter gone") << "/nonexistent/python3" << true << noStart;
+        QTest::newRow("no companion script") << Python << false << noStart;
+    }
+    void companionThatCannotStart()
+    {
+        CompanionSession s(QStringLiteral("QCloud"));
+        QFETCH(QString, interpreter);
+        QFETCH(bool, script);
+        s.form().linkState.pythonPath = interpreter;
+        QVERIFY(script ? s.installCloudCompanion() : QFile::remove(QDir(s.home()).filePath(CloudCompanion)));
+        const QTemporaryDir emptyFolder;
+        const SearchPath path({emptyFolder.path()});
+
+        QTest::mouseClick(s.form().SignIn, Qt::LeftButton);
+        QFETCH(QString, box);
+        if (box.contains(u'%'))
+            box = box.arg(QDir(s.home()).filePath(CloudCompanion), interpreter);
+        QCOMPARE(s.desk.boxTexts().last(), box);
+        // the sign-in is given back at once, with nothing left waiting
+        QVERIFY(s.form().SignIn->isEnabled());
+        QCOMPARE(s.form().SignIn->text(), QStringLiteral("Sign In"));
+        QCOMPARE(s.form().statusBarLabel->text(), QString());
+        QVERIFY(!s.form().linkState.pathCloud && !s.form().linkState.loginRequested);
+        QVERIFY(!s.form().Timer3->isActive());
+        QVERIFY(!s.shell.lastStartOf(interpreter).isValid());
+    }
+
+    void companionThatNeverReachesTheRobot_data()
+    {
+        QTest::addColumn<QByteArray>("companion");
+        QTest::addColumn<int>("configBytes");
+        QTest::addColumn<QString>("status"); // what the window says meanwhile
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("endsByItself");
+        QTest::newRow("ends at once") << QByteArray("raise SystemExit(3)\n") << 120 << "Connecting..."
+                                      << "" << true;
+        QTest::newRow("ends after CONNEND")
+            << companionSource(QStringLiteral("qcloud.py")) << -1 << "Connecting to QCS"
+            << "Connection to QuorvelBot Communications Service failed/ended with Error Code 1000" << true;
+        QTest::newRow("falls silent after CONNTRY")
+            << companionSource(QStringLiteral("qcloud_silent.py")) << 120 << "Connecting to QCS"
+            << "" << false;
+    }
+    void companionThatNeverReachesTheRobot()
+    {
+        CompanionSession s(QStringLiteral("QCloud"));
+        QFETCH(QByteArray, companion);
+        QFETCH(int, configBytes);
+        QVERIFY(s.installCloudCompanion(configBytes, companion));
+
+        QTest::mouseClick(s.form().SignIn, Qt::LeftButton);
+        const StartedProgram started = s.shell.lastStartOf(Python);
+        QVERIFY(started.isValid());
+        QFETCH(QString, status);
+        QVERIFY(s.waitForStatus(status));
+        QFETCH(QString, box);
+        if (!box.isEmpty())
+            QTRY_VERIFY_WITH_TIMEOUT(s.desk.boxTexts().contains(box), CompanionMs);
+        QFETCH(bool, endsByItself);
+        if (endsByItself)
+            QTRY_VERIFY_WITH_TIMEOUT(!isRunning(started), CompanionMs);
+        else
+            QVERIFY(isRunning(started));
+
+        // the watchdog runs from the companion's start
+        QVERIFY(s.form().Timer3->isActive());
+        QCOMPARE(s.form().Timer3->interval(), 20000);
+        s.form().Timer3Timer(); // the companion's 20 s are up
+        QCOMPARE(s.form().statusBarLabel->text(), QStringLiteral("Could not find QuorvelBot, check QuorvelBot"));
+        QVERIFY(s.form().SignIn->isEnabled());
+        QVERIFY(!s.form().linkState.pathCloud);
+        QTRY_VERIFY_WITH_TIMEOUT(!isRunning(started), CompanionMs);
+        QTRY_VERIFY_WITH_TIMEOUT(portIsFree(8817), CompanionMs);
     }
 
     void autoFallBack_data()

@@ -6,9 +6,11 @@
 
 #include <QElapsedTimer>
 #include <QMap>
+#include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <optional>
 
@@ -182,6 +184,65 @@ private slots:
         QCOMPARE(error, QStringLiteral("The name server did not answer within 0.3 seconds"));
         QVERIFY(waited.elapsed() >= 300 && waited.elapsed() < 5000);
         QCOMPARE(web.requests.size(), 1);
+    }
+
+    void abandoningEndsTheWaitAtOnce()
+    {
+        FakeWebServer web;
+        web.answer = [](const HttpRequest &) { return std::nullopt; };
+        QVERIFY(web.listen());
+        qputenv("QUORVELBOT_SERVER", web.address());
+        NameServer names;
+        QVERIFY(!names.isWaiting());
+        names.abandon(); // nothing waits: nothing happens
+        bool waitingSeen = false;
+        QTimer::singleShot(100, [&] {
+            waitingSeen = names.isWaiting();
+            names.abandon();
+        });
+        QElapsedTimer waited;
+        waited.start();
+        bool abandoned = false;
+        try {
+            names.askAddress(QStringLiteral("lab-robot"));
+        } catch (const NameServer::Abandoned &) {
+            abandoned = true;
+        }
+        QVERIFY(abandoned && waitingSeen);
+        QVERIFY(waited.elapsed() < names.answerLimitMs() / 2);
+        QVERIFY(!names.isWaiting());
+        // the next query is a query like any other
+        web.answer = [](const HttpRequest &) { return HttpAnswer{200, "3.7", {}}; };
+        QCOMPARE(names.askVersion(QStringLiteral("lab-robot")), QStringLiteral("3.7"));
+    }
+
+    void theWaitTakesNoInputButLetsAWindowClose()
+    {
+        FakeWebServer web;
+        web.answer = [](const HttpRequest &) { return std::nullopt; };
+        QVERIFY(web.listen());
+        qputenv("QUORVELBOT_SERVER", web.address());
+        QWidget window;
+        auto *button = new QPushButton(QStringLiteral("Sign In"), &window);
+        int clicks = 0;
+        connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
+        window.show();
+        NameServer names;
+        QTimer::singleShot(100, [&] {
+            QTest::mouseClick(button, Qt::LeftButton);
+            QTest::keyClick(button, Qt::Key_Space);
+            window.close();
+            names.abandon();
+        });
+        try {
+            names.askVersion(QStringLiteral("lab-robot"));
+        } catch (const NameServer::Abandoned &) {
+        }
+        QCOMPARE(clicks, 0);
+        QVERIFY(!window.isVisible());
+        window.show();
+        QTest::mouseClick(button, Qt::LeftButton); // taken again once the wait is over
+        QCOMPARE(clicks, 1);
     }
 
     void cookiesAreSentBack()

@@ -1,15 +1,22 @@
 // How a session starts and ends: the window's place, the restart every
 // failure ends in, the End button and the goodbye when the window closes.
 #include "FormFixture.h"
+#include "SignInFixture.h"
 
 #include "link/Numbers.h"
+#include "paths/ControllerApplication.h"
+#include "paths/NameServer.h"
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWebSocket>
 #include <QWebSocketServer>
 
 namespace {
@@ -73,6 +80,16 @@ private slots:
     void restartTakesThePathDown()
     {
         FormFixture f;
+        // the robot's end of the window's WebSocket, open on every path
+        QWebSocketServer robot(QStringLiteral("robot"), QWebSocketServer::NonSecureMode);
+        QVERIFY(robot.listen(QHostAddress::LocalHost));
+        bool robotSawTheClose = false;
+        connect(&robot, &QWebSocketServer::newConnection, [&] {
+            QWebSocket *socket = robot.nextPendingConnection();
+            connect(socket, &QWebSocket::disconnected, [&] { robotSawTheClose = true; });
+        });
+        f.form->webSocketClient->open(QUrl(QStringLiteral("ws://127.0.0.1:%1/").arg(robot.serverPort())));
+        QTRY_COMPARE(f.form->webSocketClient->state(), QAbstractSocket::ConnectedState);
         QFETCH(int, path);
         onPath(f, path);
         f.form->linkState.loginRequested = f.form->linkState.sessionOpen = true;
@@ -88,6 +105,13 @@ private slots:
         QVERIFY(f.form->Timer3->isActive()); // the callers stop the watchdog
         // the WebRTC companion's server stays listening for the next session
         QCOMPARE(f.form->webSocketServer->isListening(), path == WebRtc);
+        // only the socket path's restart closes the WebSocket, and the robot hears it
+        if (path == Socket)
+            QTRY_VERIFY(robotSawTheClose);
+        else
+            QTest::qWait(100);
+        QCOMPARE(robotSawTheClose, path == Socket);
+        QCOMPARE(f.form->webSocketClient->state() == QAbstractSocket::ConnectedState, path != Socket);
     }
 
     void endOnEachPath_data()
@@ -124,11 +148,18 @@ private slots:
 
     void hangingUpWithoutAClientIsLogged()
     {
+        QTemporaryDir folder;
+        QDir::setCurrent(folder.path()); // the log lies in the working folder
         FormFixture f;
+        f.form->settings.Logging = true;
+        f.fake.clock.now = 45296789;               // 12:34:56.789
         f.selectRobot(QStringLiteral("lab-head")); // no conferencing client was ever reached
         f.form->DisconnectClick();
         QCOMPARE(f.fake.journal, QStringList{"pause 500"}); // no key strokes
         QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("Ready"));
+        QFile log(folder.filePath(QStringLiteral("log.txt")));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QCOMPARE(log.readAll(), QByteArray("12:34:56.789 : Error in end call in disconnectclick\r\n"));
     }
 
     void closingSaysGoodbye_data()
@@ -150,7 +181,48 @@ private slots:
         QVERIFY(f.form->close());
         QTEST(f.sent(), "sent");
     }
+
+    void closingWhileTheNameServerWaits_data()
+    {
+        QTest::addColumn<QByteArray>("unanswered");
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("version query") << QByteArray("getRobVer=") << 0;
+        QTest::newRow("address query") << QByteArray("getIP=") << 1; // after the A/V reminder
+    }
+    void closingWhileTheNameServerWaits()
+    {
+        SignInFixture s(QStringLiteral("Socket"), nullptr, nullptr, QStringLiteral("lab-robot"));
+        QFETCH(QByteArray, unanswered);
+        // had the sign-in gone on, an answered address query would end in a box
+        s.nameServer.answer = [&](const HttpRequest &request) -> std::optional<HttpAnswer> {
+            if (request.body.startsWith(unanswered))
+                return std::nullopt;
+            return HttpAnswer{200, request.body.startsWith("getRobVer=") ? "3.7" : "ERROR", {}};
+        };
+        s.form->show();
+        bool closedAtOnce = true;
+        QTimer::singleShot(200, s.form.get(), [&] { closedAtOnce = s.form->close(); });
+        QElapsedTimer waited;
+        waited.start();
+
+        QTest::mouseClick(s.form->SignIn, Qt::LeftButton);
+        QTRY_VERIFY(!s.form->isVisible());
+        QVERIFY(!closedAtOnce);
+        // the query was given up for the close, not at its answer limit
+        QVERIFY(waited.elapsed() < NameServer::DefaultAnswerLimitMs);
+        QVERIFY(!s.form->IdHTTP1->isWaiting());
+        // and the sign-in went no further
+        QVERIFY(s.nameServer.requests.last().body.startsWith(unanswered));
+        QVERIFY(s.fake.processes.commandLines.isEmpty()); // no ping
+        QTEST(int(s.fake.boxes.shown.size()), "boxes");
+        QVERIFY(!s.form->linkState.pathSocket && !s.form->linkState.loginRequested);
+    }
 };
 
-QTEST_MAIN(SessionTest)
+int main(int argc, char *argv[])
+{
+    ControllerApplication app(argc, argv); // ends a handler the way the controller does
+    SessionTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "SessionTest.moc"

@@ -80,18 +80,34 @@ QString Desktop::findWindow(const QString &title, int milliseconds) const
     return QString();
 }
 
-QSize Desktop::windowSize(const QString &window) const
+QRect Desktop::windowGeometry(const QString &window) const
 {
-    int width = 0, height = 0;
+    QRect geometry;
     const QStringList lines = xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window})
                                   .split(QLatin1Char('\n'));
     for (const QString &line : lines) {
-        if (line.startsWith(QLatin1String("WIDTH=")))
-            width = line.mid(6).toInt();
+        const int value = line.section(QLatin1Char('='), 1).toInt();
+        if (line.startsWith(QLatin1String("X=")))
+            geometry.moveLeft(value);
+        else if (line.startsWith(QLatin1String("Y=")))
+            geometry.moveTop(value);
+        else if (line.startsWith(QLatin1String("WIDTH=")))
+            geometry.setWidth(value);
         else if (line.startsWith(QLatin1String("HEIGHT=")))
-            height = line.mid(7).toInt();
+            geometry.setHeight(value);
     }
-    return QSize(width, height);
+    return geometry;
+}
+
+QSize Desktop::windowSize(const QString &window) const
+{
+    return windowGeometry(window).size();
+}
+
+QSize Desktop::screenSize() const
+{
+    const QStringList size = xdotool({QStringLiteral("getdisplaygeometry")}).split(QLatin1Char(' '));
+    return size.size() == 2 ? QSize(size[0].toInt(), size[1].toInt()) : QSize();
 }
 
 bool Desktop::startWindowManager()

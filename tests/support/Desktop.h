@@ -1,5 +1,6 @@
 #pragma once
 #include <QProcess>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -22,9 +23,11 @@ public:
     // The id of the first window whose title is exactly title, waiting up to
     // milliseconds for it to appear; empty when there is none.
     QString findWindow(const QString &title, int milliseconds = 5000) const;
+    QRect windowGeometry(const QString &window) const; // on the screen
     QSize windowSize(const QString &window) const;
     // The size with the window manager's frame (the same without one).
     QSize outerSize(const QString &window) const;
+    QSize screenSize() const;
     QString focusedWindowTitle() const;
     // Runs xdotool with the arguments; its standard output, trimmed.
     QString xdotool(const QStringList &arguments) const;

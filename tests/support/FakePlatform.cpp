@@ -13,9 +13,11 @@ BoxAnswer ScriptedBoxes::show(QWidget *, const BoxRequest &request)
     return answers.isEmpty() ? BoxAnswer::Ok : answers.takeFirst();
 }
 
-StartedProgram RecordingShell::open(const QString &program, const QString &parameters, const QString &workingFolder)
+StartedProgram RecordingShell::open(const QString &program, const QStringList &arguments, const QString &workingFolder)
 {
-    journal << QStringLiteral("shell %1 [%2] in [%3]").arg(program, parameters, workingFolder);
+    journal << QStringLiteral("shell %1 [%2] in [%3]").arg(program, arguments.join(u' '), workingFolder);
+    if (program.isEmpty() || unstartable.contains(program))
+        return {};
     return {++lastPid, 1};
 }
 

@@ -44,12 +44,17 @@ public:
     BoxAnswer show(QWidget *owner, const BoxRequest &request) override;
 };
 
+// Starts nothing: each start is journalled with its arguments joined by
+// blanks and succeeds, unless the program is empty or one of unstartable.
 class RecordingShell : public Shell {
 public:
     explicit RecordingShell(QStringList &journal) : journal(journal) {}
-    StartedProgram open(const QString &program, const QString &parameters, const QString &workingFolder) override;
+    StartedProgram open(const QString &program, const QStringList &arguments, const QString &workingFolder) override;
     void end(const StartedProgram &program) override;
+    QString pythonInterpreter() override { return interpreter; }
     qint64 lastPid = 1000;
+    QString interpreter = QStringLiteral("/usr/bin/python3"); // empty: none is installed
+    QStringList unstartable;
 
 private:
     QStringList &journal;

@@ -11,6 +11,7 @@ SignInFixture::SignInFixture(const QString &pathKey, Shell *shell, Pause *pause,
               QStringLiteral("#LastSelected:1\r\n%1,%2,%3,Other,,,45:45:45:45:45:45\r\n")
                   .arg(pathKey, QLatin1String(Description), baseName)
                   .toLatin1());
+    writeFile(QStringLiteral("Data/qcloud.py"), "# the cloud companion; a real one takes its place where it runs\n");
     QDir::setCurrent(home.path());
     nameServer.answer = [this](const HttpRequest &request) -> std::optional<HttpAnswer> {
         return HttpAnswer{200, request.body.startsWith("getRobVer=") ? versionReply : addressReply, {}};

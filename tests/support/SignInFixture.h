@@ -8,7 +8,8 @@
 
 // A controller ready to sign in: an application folder of its own
 // (QUORVELBOT_HOME, also the working folder) whose contact list holds one
-// robot, "Lab bench" with the path key and base name given, selected; a name
+// robot, "Lab bench" with the path key and base name given, selected, and a
+// cloud companion script "Data/qcloud.py" that does nothing; a name
 // server on loopback that answers the version query with versionReply and
 // the address query with addressReply; and a main window on the
 // platform doubles in its sign-in view with the simulator's default user

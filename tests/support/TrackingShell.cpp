@@ -8,10 +8,10 @@ TrackingShell::~TrackingShell()
         end(start.started);
 }
 
-StartedProgram TrackingShell::open(const QString &program, const QString &parameters, const QString &workingFolder)
+StartedProgram TrackingShell::open(const QString &program, const QStringList &arguments, const QString &workingFolder)
 {
-    const StartedProgram started = ProcessShell::open(program, parameters, workingFolder);
-    starts << Start{program, parameters, workingFolder, started};
+    const StartedProgram started = ProcessShell::open(program, arguments, workingFolder);
+    starts << Start{program, arguments, workingFolder, started};
     return started;
 }
 

@@ -10,13 +10,13 @@ class TrackingShell : public ProcessShell {
 public:
     struct Start {
         QString program;
-        QString parameters;
+        QStringList arguments;
         QString workingFolder;
         StartedProgram started;
     };
 
     ~TrackingShell() override;
-    StartedProgram open(const QString &program, const QString &parameters, const QString &workingFolder) override;
+    StartedProgram open(const QString &program, const QStringList &arguments, const QString &workingFolder) override;
     // The latest start of program; an invalid one when there was none.
     StartedProgram lastStartOf(const QString &program) const;
 

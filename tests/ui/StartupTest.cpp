@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -147,7 +146,7 @@ private slots:
         QVERIFY(!f.form->FormCreate());
         f.form->LoginTimerTimer();
         QVERIFY(!f.form->LoginTimer->isActive());
-        QCOMPARE(f.form->linkState.pythonPath, QStandardPaths::findExecutable(QStringLiteral("python3")));
+        QCOMPARE(f.form->linkState.pythonPath, f.fake.shell.interpreter);
     }
 };
 
