@@ -5,7 +5,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 
-SignInFixture::SignInFixture(const QString &pathKey, Shell *shell, Pause *pause, const QString &baseName)
+SignInFixture::SignInFixture(const QString &pathKey, Shell *shell, Pause *pause, const QString &baseName,
+                             Joysticks *joysticks)
 {
     writeFile(QStringLiteral("quorvelbot.ini"),
               QStringLiteral("#LastSelected:1\r\n%1,%2,%3,Other,,,45:45:45:45:45:45\r\n")
@@ -25,6 +26,8 @@ SignInFixture::SignInFixture(const QString &pathKey, Shell *shell, Pause *pause,
         platform.shell = shell;
     if (pause)
         platform.pause = pause;
+    if (joysticks)
+        platform.joysticks = joysticks;
     form = std::make_unique<TForm2>(platform);
     form->driveViewShown = true; // so that the switch lays out the sign-in view
     form->disableDriveView();

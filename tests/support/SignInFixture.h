@@ -13,14 +13,14 @@
 // server on loopback that answers the version query with versionReply and
 // the address query with addressReply; and a main window on the
 // platform doubles in its sign-in view with the simulator's default user
-// "operator" and password "vindra" typed. A real shell and pause may stand in
-// for the doubles; they must outlive the fixture.
+// "operator" and password "vindra" typed. A real shell, pause and joysticks
+// may stand in for the doubles; they must outlive the fixture.
 struct SignInFixture {
     static constexpr const char *Description = "Lab bench";
     static constexpr const char *BaseName = "simbot";
 
     explicit SignInFixture(const QString &pathKey, Shell *shell = nullptr, Pause *pause = nullptr,
-                           const QString &baseName = QLatin1String(BaseName));
+                           const QString &baseName = QLatin1String(BaseName), Joysticks *joysticks = nullptr);
     ~SignInFixture();
 
     // Writes a file under the application folder, with the folders it needs.
