@@ -32,9 +32,9 @@ void prepare(FormFixture &f, unsigned char state)
     LinkState &s = f.form->linkState;
     s.loginRequested = state & 0x01;
     s.sessionOpen = state & 0x02;
-    s.pathSocket = state & 0x04;
-    s.pathWebRtc = state & 0x08;
-    s.pathCloud = state & 0x10;
+    static const std::optional<ControlPath> paths[] = {std::nullopt, ControlPath::DirectSocket, ControlPath::WebRTC,
+                                                       ControlPath::CloudService};
+    s.activePath = paths[(state >> 2) & 3];
     s.loginType = (state >> 5) & 1;
     f.selectRobot(state & 0x40 ? QStringLiteral("lab-head") : QStringLiteral("Other"),
                   state & 0x80 ? QStringLiteral("1:2:3") : QStringLiteral("45:45:45:45:45:45"));

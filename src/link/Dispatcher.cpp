@@ -158,7 +158,7 @@ void TForm2::loginResendStep()
         return;
     statusBarLabel->setText(QStringLiteral("Resending ..."));
     Timer3->stop();
-    if (!s.pathWebRtc) {
+    if (!s.pathWebRtc()) {
         sendData(QStringLiteral("Z"), 0);
         platform.pause->pause(GoodbyePauseMs);
     }

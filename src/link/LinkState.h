@@ -2,16 +2,19 @@
 #include <QString>
 #include <QtGlobal>
 #include <array>
+#include <optional>
 
 #include "paths/ControlPath.h"
 
 // The one record of the live robot connection, owned by the main window.
 // Date-time fields are local wall-clock milliseconds (0 = never).
 struct LinkState {
-    // control path
-    bool pathCloud = false;
-    bool pathSocket = false;
-    bool pathWebRtc = false;
+    // The path messages leave by: at most one at a time, none between
+    // sessions (never Auto, which only chooses among the others).
+    std::optional<ControlPath> activePath;
+    bool pathCloud() const { return activePath == ControlPath::CloudService; }
+    bool pathSocket() const { return activePath == ControlPath::DirectSocket; }
+    bool pathWebRtc() const { return activePath == ControlPath::WebRTC; }
     int pathAttempt = int(ControlPath::Auto); // path tried or in use
     bool autoFallback = false;
     int cloudSessionId = 0;

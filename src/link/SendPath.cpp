@@ -10,11 +10,11 @@
 void TForm2::sendData(const QString &text, int checkCall)
 {
     Q_UNUSED(checkCall) // administrative commands pass 1; the path treats them alike
-    if (linkState.pathCloud)
+    if (linkState.pathCloud())
         sendViaQuorvelCloud(text);
-    else if (linkState.pathSocket)
+    else if (linkState.pathSocket())
         sendViaSocketConn(text);
-    else if (linkState.pathWebRtc)
+    else if (linkState.pathWebRtc())
         sendViaWebRTC(text);
     // with no path a command is dropped without notice
 }

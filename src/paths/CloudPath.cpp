@@ -51,8 +51,8 @@ void TForm2::loginUsingQCS(const QString &botName)
                                    "Install Python 3 and sign in again"));
         return;
     }
-    linkState.pathCloud = linkState.loginRequested = true;
-    linkState.pathWebRtc = false;
+    linkState.activePath = ControlPath::CloudService;
+    linkState.loginRequested = true;
     linkState.cloudSessionId = int(QRandomGenerator::global()->bounded(CloudSessionIds));
     statusBarDisplay(QStringLiteral("Connecting..."), false);
 

@@ -1,5 +1,7 @@
 #include "paths/ControlPath.h"
 
+#include <algorithm>
+
 QString contactKey(ControlPath path)
 {
     switch (path) {
@@ -19,4 +21,12 @@ QString pathDisplayName(int pathAttempt)
     case int(ControlPath::CloudService): return QStringLiteral("QCS");
     default: return {};
     }
+}
+
+std::optional<ControlPath> nextAutoPath(int pathAttempt)
+{
+    const auto tried = std::find(AutoOrder.begin(), AutoOrder.end(), ControlPath(pathAttempt));
+    if (tried == AutoOrder.end() || tried + 1 == AutoOrder.end())
+        return std::nullopt;
+    return *(tried + 1);
 }

@@ -68,8 +68,7 @@ void TForm2::loginUsingDirectSocket(const QString &botName)
             webSocketClient->close();
             webSocketClient->abort();
         }
-        linkState.pathSocket = true;
-        linkState.pathCloud = linkState.pathWebRtc = false;
+        linkState.activePath = ControlPath::DirectSocket;
         linkState.loginRequested = true;
 
         QUrl endpoint;

@@ -23,12 +23,12 @@ void TForm2::restart()
     s.sessionOpen = false;
     s.loginRequested = false;
     try {
-        if (s.pathCloud) {
+        if (s.pathCloud()) {
             platform.shell->open(companionStopper(), {QStringLiteral("nil")});
-        } else if (s.pathSocket) {
+        } else if (s.pathSocket()) {
             socketConnectTimer->stop();
             webSocketClient->close();
-        } else if (s.pathWebRtc) {
+        } else if (s.pathWebRtc()) {
             webRtcServer->listen(); // it keeps listening for the next session
             endWebRtcCompanion();
         }
@@ -36,7 +36,7 @@ void TForm2::restart()
     }
     SignIn->setText(QStringLiteral("Sign In"));
     SignIn->setEnabled(true);
-    s.pathCloud = s.pathSocket = s.pathWebRtc = false;
+    s.activePath.reset();
 }
 
 void TForm2::DisconnectClick()
@@ -85,9 +85,9 @@ bool TForm2::FormClose()
     }
     // a goodbye on the session's path; the WebRTC companion is left running
     try {
-        if (linkState.pathCloud) {
+        if (linkState.pathCloud()) {
             sendViaQuorvelCloud(QStringLiteral("TERMINATE"));
-        } else if (linkState.pathSocket) {
+        } else if (linkState.pathSocket()) {
             sendViaSocketConn(QStringLiteral("Z"));
             webSocketClient->flush();
         }

@@ -107,7 +107,7 @@ void TForm2::SignInClick()
         linkState.pathAttempt = int(ControlPath::WebRTC);
         loginUsingWebRTC(robot.description);
     } else if (is(ControlPath::Auto)) {
-        linkState.pathAttempt = int(ControlPath::DirectSocket);
+        linkState.pathAttempt = int(AutoOrder.front());
         linkState.autoFallback = true;
         Timer3->stop();
         loginUsingDirectSocket(robot.description);
@@ -127,10 +127,12 @@ void TForm2::Timer3Timer()
                                            "Manually establish a call to Vindra Head first and login in to the Robot")));
     } else if (linkState.autoFallback) {
         const QString description = selectedContact().description;
-        ++linkState.pathAttempt;
-        if (linkState.pathAttempt == int(ControlPath::WebRTC)) {
+        const std::optional<ControlPath> next = nextAutoPath(linkState.pathAttempt);
+        if (next)
+            linkState.pathAttempt = int(*next);
+        if (next == ControlPath::WebRTC) {
             loginUsingWebRTC(description);
-        } else if (linkState.pathAttempt == int(ControlPath::CloudService)) {
+        } else if (next == ControlPath::CloudService) {
             endWebRtcCompanion(); // the WebRTC attempt is over: its companion goes
             // the cloud service only for a robot whose credentials were fetched
             linkState.autoFallback = false;

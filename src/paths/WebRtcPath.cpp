@@ -19,8 +19,7 @@ void TForm2::loginUsingWebRTC(const QString &botName)
 {
     Q_UNUSED(botName) // the companion asks for the robot's name itself
     avReminder();
-    linkState.pathWebRtc = true;
-    linkState.pathCloud = linkState.pathSocket = false;
+    linkState.activePath = ControlPath::WebRTC;
     if (!webRtcServer->listen())
         throw LinkError(QStringLiteral("Could not bind to port %1").arg(WebRtcServerTransport::CompanionPort));
     linkState.loginRequested = true;
@@ -45,7 +44,7 @@ void TForm2::endWebRtcCompanion()
 
 void TForm2::webSocketServerOnMessage(const QString &text)
 {
-    if (!linkState.loginRequested || !linkState.pathWebRtc)
+    if (!linkState.loginRequested || !linkState.pathWebRtc())
         return;
     if (text.startsWith(QLatin1String("NW"))) {
         if (text.startsWith(QLatin1String("NW:GetName"))) {

@@ -109,7 +109,8 @@ void TForm2::disableDriveView()
     const auto cut = [this](int v) { return int(v * displayScale); };
 
     setWindowTitle(QStringLiteral("QuorvelBot"));
-    s.pathCloud = s.pathSocket = false;
+    if (!s.pathWebRtc()) // the view takes down the cloud and socket paths; WebRTC is the restart's
+        s.activePath.reset();
     s.multiRadioPresent = false;
     s.wifiRadioCount = 0;
 

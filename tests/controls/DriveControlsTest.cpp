@@ -25,7 +25,7 @@ struct Driving {
         f.form->disableDriveView();
         f.form->linkState.panPresent = true;
         f.form->enableDriveView();
-        f.form->linkState.pathWebRtc = true;
+        f.form->linkState.activePath = ControlPath::WebRTC;
         f.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
     }
@@ -338,7 +338,7 @@ private slots:
             QVERIFY2(!command.startsWith(u'L') || command == "L000R000", qPrintable(command));
 
         d.form().disableDriveView();
-        d.form().linkState.pathWebRtc = true;
+        d.form().linkState.activePath = ControlPath::WebRTC;
         d.form().enableDriveView();
         d.form().driveTick();
         d.form().driveTick();

@@ -23,7 +23,7 @@ struct StickDriving {
         f.form->linkState.robotModel = model;
         f.form->linkState.panPresent = true;
         f.form->enableDriveView();
-        f.form->linkState.pathWebRtc = true;
+        f.form->linkState.activePath = ControlPath::WebRTC;
     }
     TForm2 &form() { return *f.form; }
     QStringList take()
@@ -153,7 +153,7 @@ private slots:
         QVERIFY(!d.form().Image5->isVisibleTo(&d.form()));
         d.f.fake.joysticks.attached << polledController();
         d.form().disableDriveView();
-        d.form().linkState.pathWebRtc = true;
+        d.form().linkState.activePath = ControlPath::WebRTC;
         d.form().enableDriveView();
         TJoystickDevice &stick = *d.form().JoystickDevice1;
         QVERIFY(stick.Active());

@@ -26,7 +26,7 @@ void signingIn(FormFixture &f, const QString &peer = QStringLiteral("Other"),
                const QString &memories = QStringLiteral("45:45:45:45:45:45"))
 {
     f.selectRobot(peer, memories);
-    f.form->linkState.pathSocket = true;
+    f.form->linkState.activePath = ControlPath::DirectSocket;
     f.form->linkState.loginRequested = true;
     f.form->linkState.pathAttempt = 0;
     f.form->settings.accelSetting = 7;
@@ -308,7 +308,7 @@ private slots:
 
         // every refusal ends in the session restart
         const LinkState &s = f.form->linkState;
-        QVERIFY(!s.loginRequested && !s.sessionOpen && !s.pathSocket);
+        QVERIFY(!s.loginRequested && !s.sessionOpen && !s.pathSocket());
         QVERIFY(f.form->SignIn->isEnabled());
         QCOMPARE(f.form->SignIn->text(), QStringLiteral("Sign In"));
         QTEST(f.form->statusBarLabel->text(), "status");
@@ -334,7 +334,7 @@ private slots:
         f.form->processIncomingData(QStringLiteral("Z"));
         QVERIFY(f.socket->written.last().endsWith(":Z"));
         QCOMPARE(f.fake.journal, QStringList{"pause 500"});
-        QVERIFY(!f.form->linkState.pathSocket && !f.form->linkState.inSession);
+        QVERIFY(!f.form->linkState.pathSocket() && !f.form->linkState.inSession);
         QVERIFY(!f.form->driveViewShown);
         QVERIFY(!f.form->commandTimeOutTimer->isActive() && !f.form->Timer1->isActive());
         QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("Ready"));
@@ -427,8 +427,7 @@ private slots:
     {
         FormFixture f;
         signingIn(f);
-        f.form->linkState.pathSocket = false;
-        f.form->linkState.pathWebRtc = true;
+        f.form->linkState.activePath = ControlPath::WebRTC;
         f.form->processIncomingData(QStringLiteral("wifiNo:3"));
         QCOMPARE(f.webRtc->written.size(), 1);
         QVERIFY(f.webRtc->written[0].startsWith(u'U'));
@@ -511,7 +510,8 @@ private slots:
     {
         FormFixture f;
         f.selectRobot();
-        f.form->linkState.pathCloud = f.form->linkState.loginRequested = true;
+        f.form->linkState.activePath = ControlPath::CloudService;
+        f.form->linkState.loginRequested = true;
         f.form->linkState.cloudSessionId = 0x12345;
         f.form->linkState.loginType = 1;
         f.form->UserName->setText(QStringLiteral("pilot"));

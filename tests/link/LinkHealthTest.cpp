@@ -20,7 +20,7 @@ private slots:
     void pingEveryFiveSeconds()
     {
         FormFixture f;
-        f.form->linkState.pathWebRtc = true;
+        f.form->linkState.activePath = ControlPath::WebRTC;
         f.form->linkState.lastPingTime = 1393675195045;
         QFETCH(int, sinceLastPing);
         f.fake.clock.now = f.form->linkState.lastPingTime + sinceLastPing;
@@ -77,7 +77,7 @@ private slots:
     void aFailedPingEndsTheTick()
     {
         FormFixture f;
-        f.form->linkState.pathWebRtc = true;
+        f.form->linkState.activePath = ControlPath::WebRTC;
         f.webRtc->failing = true;
         f.fake.clock.now = 10000;
         f.form->leftWheelDemand = f.form->rightWheelDemand = 99;
@@ -91,7 +91,7 @@ private slots:
     void unansweredPingsShowTheSilenceInRed()
     {
         FormFixture f;
-        f.form->linkState.pathWebRtc = true;
+        f.form->linkState.activePath = ControlPath::WebRTC;
         f.fake.clock.now = 1393675200045;
         f.form->linkState.lastPingTime = f.fake.clock.now - 5000;
         f.form->Timer1Timer(); // first ping
@@ -120,7 +120,7 @@ private slots:
     {
         FormFixture f;
         f.selectRobot();
-        f.form->linkState.pathSocket = true;
+        f.form->linkState.activePath = ControlPath::DirectSocket;
         f.form->driveViewShown = true;
         f.form->commandTimeOutTimer->start();
         f.form->commandTimeOutTimerTimer();

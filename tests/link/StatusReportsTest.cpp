@@ -31,7 +31,7 @@ struct Reporting {
         f.form->driveViewShown = true;
         f.form->disableDriveView();
         f.form->enableDriveView();
-        f.form->linkState.pathWebRtc = true;
+        f.form->linkState.activePath = ControlPath::WebRTC;
         f.form->show();
     }
     TForm2 &form() { return *f.form; }

@@ -49,7 +49,7 @@ private slots:
         QVERIFY(companion.listen());
         FakePlatform fake;
         TForm2 form(fake.platform());
-        form.linkState.pathCloud = true;
+        form.linkState.activePath = ControlPath::CloudService;
         form.linkState.cloudSessionId = 48879;
         form.sendData(QStringLiteral("L000R000"), 0);
         form.sendData(QString::fromUtf8("Up\u00e9lot:x:3.2:0:0"), 0);

@@ -280,7 +280,7 @@ private slots:
         QVERIFY(s.form().SignIn->isEnabled());
         QCOMPARE(s.form().SignIn->text(), QStringLiteral("Sign In"));
         QCOMPARE(s.form().statusBarLabel->text(), QString());
-        QVERIFY(!s.form().linkState.pathCloud && !s.form().linkState.loginRequested);
+        QVERIFY(!s.form().linkState.pathCloud() && !s.form().linkState.loginRequested);
         QVERIFY(!s.form().Timer3->isActive());
         QVERIFY(!s.shell.lastStartOf(interpreter).isValid());
     }
@@ -328,7 +328,7 @@ private slots:
         s.form().Timer3Timer(); // the companion's 20 s are up
         QCOMPARE(s.form().statusBarLabel->text(), QStringLiteral("Could not find QuorvelBot, check QuorvelBot"));
         QVERIFY(s.form().SignIn->isEnabled());
-        QVERIFY(!s.form().linkState.pathCloud);
+        QVERIFY(!s.form().linkState.pathCloud());
         QTRY_VERIFY_WITH_TIMEOUT(!isRunning(started), CompanionMs);
         QTRY_VERIFY_WITH_TIMEOUT(portIsFree(8817), CompanionMs);
     }
@@ -364,7 +364,7 @@ private slots:
         QTest::mouseClick(s.form().SignIn, Qt::LeftButton);
         QFETCH(QString, outcome);
         if (!robotAnswersPing && !webRtcCompanion) {
-            QVERIFY(s.form().linkState.pathWebRtc);
+            QVERIFY(s.form().linkState.pathWebRtc());
             QVERIFY(s.form().Timer3->isActive());
             s.form().Timer3Timer(); // the WebRTC companion's 20 s are up
         }

@@ -120,7 +120,7 @@ private slots:
         QTest::mouseClick(desk.form->SignIn, Qt::LeftButton);
         QCOMPARE(desk.boxTexts().last(), PortMessage);
         QVERIFY(desk.form->SignIn->isEnabled());
-        QVERIFY(!desk.form->linkState.pathCloud && !desk.form->linkState.loginRequested);
+        QVERIFY(!desk.form->linkState.pathCloud() && !desk.form->linkState.loginRequested);
         QVERIFY(desk.fake.journal.filter(QStringLiteral("shell")).isEmpty());
     }
 
@@ -132,7 +132,7 @@ private slots:
         // the error ends the opening, and the application discards it
         QMetaObject::invokeMethod(desk.form.get(), &TForm2::SignInClick, Qt::QueuedConnection);
         QCoreApplication::processEvents();
-        QVERIFY(desk.form->linkState.pathWebRtc);
+        QVERIFY(desk.form->linkState.pathWebRtc());
         QVERIFY(!desk.form->linkState.loginRequested);
         QVERIFY(!desk.form->Timer3->isActive());
         QVERIFY(!desk.form->SignIn->isEnabled());

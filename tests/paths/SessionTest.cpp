@@ -25,9 +25,9 @@ enum Path { None, Cloud, Socket, WebRtc };
 
 void onPath(FormFixture &f, int path)
 {
-    f.form->linkState.pathCloud = path == Cloud;
-    f.form->linkState.pathSocket = path == Socket;
-    f.form->linkState.pathWebRtc = path == WebRtc;
+    static const std::optional<ControlPath> active[] = {std::nullopt, ControlPath::CloudService,
+                                                        ControlPath::DirectSocket, ControlPath::WebRTC};
+    f.form->linkState.activePath = active[path];
 }
 
 } // namespace
@@ -99,7 +99,7 @@ private slots:
         f.form->restart();
         QTEST(f.fake.journal, "journal");
         const LinkState &s = f.form->linkState;
-        QVERIFY(!s.pathCloud && !s.pathSocket && !s.pathWebRtc && !s.loginRequested && !s.sessionOpen);
+        QVERIFY(!s.pathCloud() && !s.pathSocket() && !s.pathWebRtc() && !s.loginRequested && !s.sessionOpen);
         QVERIFY(f.form->SignIn->isEnabled());
         QCOMPARE(f.form->SignIn->text(), QStringLiteral("Sign In"));
         QVERIFY(f.form->Timer3->isActive()); // the callers stop the watchdog
@@ -215,7 +215,7 @@ private slots:
         QVERIFY(s.nameServer.requests.last().body.startsWith(unanswered));
         QVERIFY(s.fake.processes.commandLines.isEmpty()); // no ping
         QTEST(int(s.fake.boxes.shown.size()), "boxes");
-        QVERIFY(!s.form->linkState.pathSocket && !s.form->linkState.loginRequested);
+        QVERIFY(!s.form->linkState.pathSocket() && !s.form->linkState.loginRequested);
     }
 };
 

@@ -96,7 +96,7 @@ private slots:
         QVERIFY(robot.waitForCommand(QStringLiteral("Z")));
         QVERIFY(!s.form->driveViewShown);
         QVERIFY(s.form->SignIn->isEnabled());
-        QVERIFY(!s.form->linkState.pathSocket);
+        QVERIFY(!s.form->linkState.pathSocket());
     }
 
     void credentialsForm_data()
@@ -201,7 +201,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(LinkError, s.form->SignInClick());
         QCOMPARE(ends.count(), 1);
         QVERIFY(s.nameServer.requests.isEmpty()); // no version asked, no path started
-        QVERIFY(!s.form->linkState.pathSocket);
+        QVERIFY(!s.form->linkState.pathSocket());
         QCOMPARE(s.boxTexts(), QStringList{"quorvelbot.ini file not found\r\nCheck to see Settings.ini exists and try "
                                            "again"});
     }
@@ -256,7 +256,7 @@ private slots:
         QCOMPARE(s.nameServerQueries().contains("getIP=" + baseName.toLatin1()), lookedUp);
         QFETCH(QString, message);
         if (message.isEmpty()) {
-            QVERIFY(s.form->linkState.pathSocket);
+            QVERIFY(s.form->linkState.pathSocket());
             QCOMPARE(s.fake.processes.commandLines.size(), 1);
         } else {
             QCOMPARE(s.boxTexts().last(), message);
@@ -272,7 +272,7 @@ private slots:
         s.fake.processes.exitCodes = {1};
         s.form->SignInClick();
         QCOMPARE(s.boxTexts().last(), QStringLiteral("Could not find the Robot. Aborting connection"));
-        QVERIFY(!s.form->linkState.pathSocket && !s.form->linkState.loginRequested);
+        QVERIFY(!s.form->linkState.pathSocket() && !s.form->linkState.loginRequested);
         QVERIFY(s.form->SignIn->isEnabled());
     }
 
@@ -336,14 +336,14 @@ private slots:
         s.form->SignInClick();
         // the ping failed: WebRTC at once, its watchdog at 20 s
         QCOMPARE(s.form->linkState.pathAttempt, 1);
-        QVERIFY(s.form->linkState.pathWebRtc);
+        QVERIFY(s.form->linkState.pathWebRtc());
         QCOMPARE(s.form->Timer3->interval(), 20000);
         QVERIFY(s.fake.journal.contains("shell nodeWebkit/quorvelbotnw [nodewebkit/webrtc] in []"));
 
         s.form->Timer3Timer();
         QVERIFY(s.fake.journal.contains("end 1001")); // the WebRTC companion we started
         QFETCH(bool, cloudTried);
-        QCOMPARE(s.form->linkState.pathCloud, cloudTried);
+        QCOMPARE(s.form->linkState.pathCloud(), cloudTried);
         QVERIFY(!s.form->linkState.autoFallback);
         if (cloudTried) {
             QCOMPARE(s.form->statusBarLabel->text(), QStringLiteral("Connecting..."));

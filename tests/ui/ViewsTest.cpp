@@ -167,7 +167,7 @@ private slots:
         FormFixture f;
         signInView(f, 1.0);
         f.form->enableDriveView();
-        f.form->linkState.pathWebRtc = true; // the one path the view leaves set
+        f.form->linkState.activePath = ControlPath::WebRTC; // the one path the view leaves set
         f.form->linkState.laserOn = f.form->linkState.remoteChargingOn = true;
         f.form->linkState.batteryPercent = 80;
         f.form->linkState.boardSerialNumber = QStringLiteral("B1");
@@ -193,7 +193,7 @@ private slots:
         FormFixture f;
         signInView(f, 1.0);
         f.form->enableDriveView();
-        f.form->linkState.pathWebRtc = true;
+        f.form->linkState.activePath = ControlPath::WebRTC;
         f.webRtc->failing = true;
         f.form->linkState.laserOn = true;
         QVERIFY_THROWS_EXCEPTION(LinkError, f.form->disableDriveView());
