@@ -62,7 +62,8 @@ struct SimulatorSession {
     SimulatorProcess sim;
     ControllerHome home{desktop, "#LastSelected:1\r\nSocket,Simulator,simbot,Other,,,45:45:45:45:45:45\r\n"};
     QProcess controller;
-    QString window;
+    QString window;  // the sign-in view
+    QString driving; // the drive view, once signed in
 
     void signIn()
     {
@@ -75,6 +76,8 @@ struct SimulatorSession {
         window = desktop.findWindow(QStringLiteral("QuorvelBot"));
         QVERIFY(!window.isEmpty());
         QVERIFY(::signIn(desktop, window, QStringLiteral("operator"), QStringLiteral("vindra")));
+        driving = desktop.findWindow(QStringLiteral("QuorvelBot Vindra"), 10000);
+        QVERIFY2(!driving.isEmpty(), qPrintable(sim.log()));
     }
 };
 
@@ -139,9 +142,8 @@ private slots:
         SimulatorProcess &sim = session.sim;
         QProcess &controller = session.controller;
         const QString &window = session.window;
+        const QString &driving = session.driving;
 
-        const QString driving = desktop.findWindow(QStringLiteral("QuorvelBot Vindra"), 10000);
-        QVERIFY2(!driving.isEmpty(), qPrintable(sim.log()));
 
         sim.command(QStringLiteral("pose"));
         QVERIFY(sim.waitForLog(QStringLiteral("pose 1.500 1.500 0.0")));
@@ -180,8 +182,7 @@ private slots:
         SimulatorProcess &sim = session.sim;
         QProcess &controller = session.controller;
         const QString &window = session.window;
-        const QString driving = desktop.findWindow(QStringLiteral("QuorvelBot Vindra"), 10000);
-        QVERIFY2(!driving.isEmpty(), qPrintable(sim.log()));
+        const QString &driving = session.driving;
 
         const qsizetype beforeDrag = sim.log().size();
         dragOnPad(desktop, driving, QPoint(0, -60)); // straight ahead, and held
