@@ -1,16 +1,28 @@
 #!/usr/bin/env bash
-# Builds the dispatcher fuzzer with clang and runs it for the given seconds
-# (default 300) on a copy of the seed corpus. Fails on any crash, hang, leak
-# or runaway memory.
+# Builds the fuzz targets with clang and runs each on a copy of its seed
+# corpus: the dispatcher's for the given seconds (default 300), each reader
+# of outside text for the second argument's seconds (default the same).
+# Fails on any crash, hang, leak, broken round trip or runaway memory.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-300}
+reader_seconds=${2:-$seconds}
+readers=(contact_file settings_file reports companion_lines wifi_scan user_list credential_answer)
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DQUORVELBOT_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz -j"$(nproc)" --target fuzz_dispatcher
-# absolute paths: the controller under test changes its working folder
-corpus="$PWD/build-fuzz/corpus"
-mkdir -p "$corpus"
-cp -n fuzz/corpus/* "$corpus"/
-LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp" \
-  "$PWD/build-fuzz/fuzz/fuzz_dispatcher" -max_total_time="$seconds" -max_len=8192 -rss_limit_mb=2048 -timeout=10 \
-  -artifact_prefix="$PWD/build-fuzz/" -print_final_stats=1 "$corpus"
+cmake --build build-fuzz -j"$(nproc)" --target fuzz_dispatcher "${readers[@]/#/fuzz_}"
+
+# fuzz <target> <seconds> <longest input>
+fuzz() {
+  # absolute paths: the controller under test changes its working folder
+  local corpus="$PWD/build-fuzz/corpus/$1"
+  mkdir -p "$corpus"
+  cp -n fuzz/corpus/"$1"/* "$corpus"/
+  LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp" \
+    "$PWD/build-fuzz/fuzz/fuzz_$1" -max_total_time="$2" -max_len="$3" -rss_limit_mb=2048 -timeout=10 \
+    -artifact_prefix="$PWD/build-fuzz/$1-" -print_final_stats=1 "$corpus"
+}
+
+fuzz dispatcher "$seconds" 8192
+for reader in "${readers[@]}"; do
+  fuzz "$reader" "$reader_seconds" 1024
+done

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test. With
-# QUORVELBOT_FUZZ_SECONDS set and clang present, the dispatcher fuzzer runs
-# for that many seconds afterwards.
+# QUORVELBOT_FUZZ_SECONDS set and clang present, the fuzz targets run
+# afterwards: the dispatcher's for that many seconds, each reader's for
+# QUORVELBOT_FUZZ_READER_SECONDS (default the same).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -10,5 +11,5 @@ cd "$(dirname "$0")/.."
 
 seconds=${QUORVELBOT_FUZZ_SECONDS:-0}
 if [ "$seconds" -gt 0 ] && command -v clang++ >/dev/null; then
-  ./scripts/fuzz.sh "$seconds"
+  ./scripts/fuzz.sh "$seconds" "${QUORVELBOT_FUZZ_READER_SECONDS:-$seconds}"
 fi

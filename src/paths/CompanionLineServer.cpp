@@ -1,5 +1,7 @@
 #include "paths/CompanionLineServer.h"
 
+#include "paths/CompanionLines.h"
+
 #include <QPointer>
 #include <QTcpSocket>
 
@@ -14,26 +16,6 @@ struct CompanionLineServer::Connection {
     bool delivered = false;   // a line of it was handed on
     quint64 lastActive = 0;
 };
-
-namespace {
-
-QString decodeLine(QByteArray bytes)
-{
-    if (bytes.endsWith('\r'))
-        bytes.chop(1);
-    QString line;
-    line.reserve(bytes.size());
-    for (const char c : bytes)
-        line += static_cast<unsigned char>(c) < 128 ? QChar(c) : QChar(u'?');
-    qsizetype first = 0, last = line.size();
-    while (first < last && line[first].unicode() <= 32)
-        ++first;
-    while (last > first && line[last - 1].unicode() <= 32)
-        --last;
-    return line.mid(first, last - first);
-}
-
-} // namespace
 
 CompanionLineServer::CompanionLineServer(std::function<void(const QString &)> lineHandler, QObject *parent)
     : QObject(parent), handler(std::move(lineHandler))
@@ -92,21 +74,17 @@ void CompanionLineServer::readLines(Connection &connection)
         return; // the running handler takes these lines when it is done
     connection.dispatching = true;
     for (;;) {
-        const qsizetype end = connection.pending.indexOf('\n');
-        qsizetype length = end < 0 ? connection.pending.size() : end;
-        if (length > 0 && connection.pending[length - 1] == '\r')
-            --length;
-        if (length > LineLimit) {
+        const CompanionLineCut cut = cutCompanionLine(connection.pending, LineLimit);
+        if (cut.outcome == CompanionLineCut::TooLong) {
             connection.dispatching = false;
             drop(connection.socket);
             return;
         }
-        if (end < 0)
+        if (cut.outcome == CompanionLineCut::Incomplete)
             break;
-        const QString line = decodeLine(connection.pending.left(end));
-        connection.pending.remove(0, end + 1);
+        connection.pending.remove(0, cut.length);
         connection.delivered = true;
-        handler(line);
+        handler(cut.line);
         if (connection.closed) { // dropped while the line was handled
             erase(connection);
             return;

@@ -8,10 +8,9 @@
 class QTcpSocket;
 
 // The controller's TCP server on port 6000, to which the cloud companion
-// sends its lines. Each line (ended by LF, a CR before it allowed) is decoded
-// as 7-bit ASCII, trimmed of blanks and control characters and handed to the
-// line handler on the main thread, one at a time and in the order of its
-// connection. A line longer than the limit ends its connection only. It
+// sends its lines. Each line, cut and decoded by cutCompanionLine, is handed
+// to the line handler on the main thread, one at a time and in the order of
+// its connection. A line longer than the limit ends its connection only. It
 // listens on the loopback address alone: only programs on this machine may
 // speak for the robot.
 class CompanionLineServer : public QObject {

@@ -17,6 +17,19 @@ bool nameIsTaken(const QStringList &entries, const QString &name)
                        [&](const QString &entry) { return splitUserEntry(entry).name == name; });
 }
 
+// An entry the list's splitter would cut or unwrap travels as a quoted run,
+// as the robot sends such an entry, so that it reaches the robot whole; any
+// other entry goes as it is.
+QString listItem(const QString &entry)
+{
+    const bool plain = !entry.startsWith(u'"') && std::none_of(entry.begin(), entry.end(), [](QChar ch) {
+        return (ch.unicode() >= 1 && ch.unicode() <= 32) || ch == u'%';
+    });
+    if (plain)
+        return entry;
+    return u'"' + QString(entry).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
 UserEdit refused(UserNotice notice, const QString &text)
 {
     return {false, notice, text};
@@ -90,7 +103,7 @@ QString userListMessage(const QString &speedText, const QStringList &entries)
 {
     QString message = u'#' + speedText + u'%';
     for (const QString &entry : entries)
-        message += entry + u'%';
+        message += listItem(entry) + u'%';
     return message;
 }
 

@@ -48,7 +48,10 @@ UserRow splitUserEntry(const QString &entry);
 // administrator.
 QString userListLine(const UserRow &row);
 
-// The message that replaces the robot's list and maximum speed.
+// The message that replaces the robot's list and maximum speed. An entry
+// holding a blank, a control character or "%", or starting with a double
+// quote, is written as a double-quoted run (a quote in it doubled), so the
+// list reads back as it was loaded.
 QString userListMessage(const QString &speedText, const QStringList &entries);
 
 // Whether a name or password can travel in the list: a blank, a control

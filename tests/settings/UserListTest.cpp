@@ -131,13 +131,22 @@ private slots:
         QTest::newRow("two users") << "70" << QStringList{"alice:secret:1", "bobby:pass:0"}
                                    << "#70%alice:secret:1%bobby:pass:0%";
         QTest::newRow("no users") << "40" << QStringList{} << "#40%";
+        QTest::newRow("an entry sent quoted goes back quoted")
+            << "70" << QStringList{"bob smith:pass:0"} << "#70%\"bob smith:pass:0\"%";
+        QTest::newRow("a leading quote is doubled inside quotes")
+            << "70" << QStringList{"\"bo\"b:pass:0"} << "#70%\"\"\"bo\"\"b:pass:0\"%";
+        QTest::newRow("a quote within needs no quotes") << "70" << QStringList{"bo\"b:pass:0"} << "#70%bo\"b:pass:0%";
+        QTest::newRow("a percent sign or a tab is quoted")
+            << "70" << QStringList{"al%ice:pw:0", "tab\tx:pw:0"} << "#70%\"al%ice:pw:0\"%\"tab\tx:pw:0\"%";
     }
+    // The message, loaded as the robot's list, gives the same entries back.
     void message()
     {
         QFETCH(QString, speed);
         QFETCH(QStringList, entries);
         QFETCH(QString, message);
         QCOMPARE(userListMessage(speed, entries), message);
+        QCOMPARE(loadUserList(message).entries, entries);
     }
 
     void add_data()
