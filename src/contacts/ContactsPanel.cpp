@@ -6,43 +6,23 @@
 #include "contacts/RobotFolder.h"
 #include "link/LinkError.h"
 #include "platform/MessageBoxes.h"
-#include "platform/SafeFile.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 
-namespace {
-const QString ContactFileName = QStringLiteral("quorvelbot.ini");
-}
-
-RobotContact &TForm2::selectedContact()
-{
-    const int index = contactList.lastSelected - 1;
-    if (index < 0 || index >= ContactList::Capacity)
-        throw LinkError(QStringLiteral("List index out of bounds (%1)").arg(index));
-    return contactList.entries[size_t(index)];
-}
-
 bool TForm2::loadQuorvelbot()
 {
-    contactList.count = 0;
-    QFile file(ContactFileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QList<int> badLines;
+    if (!robots.load(badLines)) {
         showBox({QStringLiteral("quorvelbot.ini file not found\r\nCheck to see Settings.ini exists and try again"),
                  QStringLiteral("Error")});
         return false;
     }
     ListBox1->clear();
-    const ContactFileContents contents = readContactFile(file.readAll());
-    for (const int line : contents.badLines)
+    for (const int line : badLines)
         showMessage(QStringLiteral("Bad Entry in botlist file at line ") + QString::number(line));
-
-    const bool rememberMe = contactList.rememberMe;
-    contactList = contents.list;
-    contactList.rememberMe = rememberMe;
     for (int i = 0; i < contactList.count; ++i)
         ListBox1->addItem(contactListText(contactList.entries[size_t(i)]));
 
@@ -65,12 +45,9 @@ void TForm2::reloadBotFile(int skipIndex)
         QStringList numbers;
         for (const CameraMemory &memory : cameraMemories)
             numbers << QString::number(memory.tilt) << QString::number(memory.pan);
-        selectedContact().cameraMemoryText = numbers.join(u':');
+        robots.selectedContact().cameraMemoryText = numbers.join(u':');
     }
-    // written beside the old file and renamed over it: an interrupted save
-    // never leaves a truncated list; saved passwords stay the owner's
-    writeFileReplacing(QDir(applicationFolder).filePath(ContactFileName),
-                       writeContactFile(contactList, skipIndex).bytes, true);
+    robots.save(skipIndex);
     if (!loadQuorvelbot()) {
         // as at a start without the list, the controller cannot go on
         emit mustEnd(1);

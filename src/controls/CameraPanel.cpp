@@ -12,7 +12,7 @@
 void TForm2::panBarChange()
 {
     try {
-        sendData(panCommand(panBar->value()), 0);
+        link.sendData(panCommand(panBar->value()), 0);
     } catch (const std::exception &) {
         // the bar keeps its place; the next change brings the robot along
     }
@@ -21,7 +21,7 @@ void TForm2::panBarChange()
 void TForm2::tiltBarChange()
 {
     try {
-        sendData(tiltCommand(tiltBar->value()), 0);
+        link.sendData(tiltCommand(tiltBar->value()), 0);
     } catch (const std::exception &) {
     }
 }
@@ -62,7 +62,7 @@ void TForm2::recallCameraMemory(int slot)
 {
     const CameraMemory &memory = cameraMemories[size_t(slot - 1)];
     setCamera(memory.tilt, memory.pan);
-    statusBarDisplay(QStringLiteral("Recalled camera position M%1").arg(slot), true);
+    link.statusBarDisplay(QStringLiteral("Recalled camera position M%1").arg(slot), true);
 }
 
 void TForm2::memoryButtonDown(int slot)
@@ -92,5 +92,5 @@ void TForm2::mTimerTimer()
 {
     mTimer->stop();
     memorySlotPressed = memoryButtonHeld;
-    statusBarDisplay(QStringLiteral("Saved camera position to M") + QString::number(memorySlotPressed), true);
+    link.statusBarDisplay(QStringLiteral("Saved camera position to M") + QString::number(memorySlotPressed), true);
 }

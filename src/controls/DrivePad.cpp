@@ -11,25 +11,11 @@
 #include <QMouseEvent>
 #include <QSlider>
 
-namespace {
-constexpr int StopRepeats = 3;
-}
-
-void TForm2::sendStops(const QString &failureText)
-{
-    try {
-        for (int i = 0; i < StopRepeats; ++i)
-            sendData(StopCommand, 0);
-    } catch (const std::exception &) {
-        writelogfile(failureText);
-    }
-}
-
 void TForm2::PadMouseDown(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    leftWheelDemand = rightWheelDemand = 0;
+    link.leftWheelDemand = link.rightWheelDemand = 0;
     padDragging = true;
     Image4->show();
     Image4->raise();
@@ -37,8 +23,8 @@ void TForm2::PadMouseDown(QMouseEvent *event)
     padAnchorPoint = Image1->mapToGlobal(QPoint(scaled(110, displayScale), scaled(80, displayScale)));
     platform.pointer->moveTo(padAnchorPoint);
     Image4->move(scaled(126, displayScale), scaled(110, displayScale));
-    leftWheelDemand = rightWheelDemand = 0;
-    sendStops(QStringLiteral("Send Error"));
+    link.leftWheelDemand = link.rightWheelDemand = 0;
+    link.sendStops(QStringLiteral("Send Error"));
 }
 
 void TForm2::PadMouseMove(QMouseEvent *event)
@@ -53,8 +39,8 @@ void TForm2::PadMouseMove(QMouseEvent *event)
     const QPoint at = event->position().toPoint();
     Image4->move(padMarkerPosition(at.x(), at.y(), displayScale));
     const WheelDemands demands = padToWheels(at.x(), at.y(), displayScale, settings.padSensitivity);
-    leftWheelDemand = demands.left;
-    rightWheelDemand = demands.right;
+    link.leftWheelDemand = demands.left;
+    link.rightWheelDemand = demands.right;
 }
 
 void TForm2::PadMouseUp(QMouseEvent *event)
@@ -65,12 +51,12 @@ void TForm2::PadMouseUp(QMouseEvent *event)
     letGoOfPad();
     if (wasDragging)
         platform.pointer->moveTo(padAnchorPoint);
-    sendStops(QStringLiteral("Send Error mouse up"));
+    link.sendStops(QStringLiteral("Send Error mouse up"));
 }
 
 void TForm2::letGoOfPad()
 {
-    leftWheelDemand = rightWheelDemand = 0;
+    link.leftWheelDemand = link.rightWheelDemand = 0;
     lastJoyX = lastJoyY = 0; // the stick is followed afresh, wherever it is
 
     padDragging = false;
@@ -86,20 +72,5 @@ void TForm2::padPointerLost()
     if (!padDragging)
         return;
     letGoOfPad();
-    sendStops(QStringLiteral("Send Error mouse up"));
-}
-
-void TForm2::driveTick()
-{
-    const WheelDemands demands{leftWheelDemand, rightWheelDemand};
-    if (demands.isStill())
-        return; // nothing is sent while the pointer rests at the centre
-    const DriveCommand command = driveCommand(demands, linkState.maxSpeed);
-    if (settings.autoCenter && command.autoCentresCamera() && panBar->value() != 45)
-        panBar->setValue(45);
-    try {
-        sendData(command.text, 0);
-    } catch (const std::exception &) {
-        // the next tick tries again with the demands of then
-    }
+    link.sendStops(QStringLiteral("Send Error mouse up"));
 }

@@ -16,13 +16,13 @@ void TForm2::createJoystick()
     connect(JoystickDevice1, &TJoystickDevice::OnMove, this, &TForm2::JoyStickMove);
     connect(JoystickDevice1, &TJoystickDevice::OnButtonDown, this, &TForm2::JoyStickButtonDown);
     connect(JoystickDevice1, &TJoystickDevice::OnLost, this, [this] { Image5->hide(); });
-    connect(JoystickDevice1, &TJoystickDevice::OnLog, this, &TForm2::writelogfile);
+    connect(JoystickDevice1, &TJoystickDevice::OnLog, &link, &RobotLink::writelogfile);
     JoystickDevice1->setAdvanced(true);
 }
 
 void TForm2::JoyStickMove(TJoystickDevice *, const TJoyRelPos &JoyPos, TJoyButtons)
 {
-    if (!linkState.sessionOpen)
+    if (!link.linkState.sessionOpen)
         return;
     const StickDrive drive = stickDrive(JoyPos.X, JoyPos.Y, lastJoyX, lastJoyY, settings.padSensitivity);
     if (!drive.acted)
@@ -34,11 +34,11 @@ void TForm2::JoyStickMove(TJoystickDevice *, const TJoyRelPos &JoyPos, TJoyButto
     Image4->raise();
     // The demands are taken before the stops go out, so a stop that fails
     // cannot leave the demands of a stick that has come back to rest.
-    leftWheelDemand = drive.demands.left;
-    rightWheelDemand = drive.demands.right;
+    link.leftWheelDemand = drive.demands.left;
+    link.rightWheelDemand = drive.demands.right;
     if (drive.stops) {
-        sendData(StopCommand, 0);
-        sendData(StopCommand, 0);
+        link.sendData(StopCommand, 0);
+        link.sendData(StopCommand, 0);
     }
 }
 
@@ -50,7 +50,7 @@ void TForm2::JoyStickButtonDown(TJoystickDevice *, TJoyButtons Buttons)
         case JoystickAction::PanRight: PanRightClick(); break;
         case JoystickAction::PanLeft: PanLeftClick(); break;
         case JoystickAction::TiltUp: TiltUpClick(); break;
-        case JoystickAction::ToggleLaser: laserToggle(); break;
+        case JoystickAction::ToggleLaser: link.laserToggle(); break;
         case JoystickAction::CentreCamera: CenterClick(); break;
         case JoystickAction::HeadlightStep: headLightButtonClick(); break;
         case JoystickAction::SignIn:

@@ -18,8 +18,8 @@ void TForm2::FormKeyDown(QChar key)
     case u'2':
     case u'3': recallCameraMemory(key.digitValue()); break;
     case u'l':
-        statusBarDisplay(QStringLiteral("Laser Toggle "), true);
-        laserToggle();
+        link.statusBarDisplay(QStringLiteral("Laser Toggle "), true);
+        link.laserToggle();
         break;
     case u'h': headLightButtonClick(); break;
     default: break;

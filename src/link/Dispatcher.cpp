@@ -2,8 +2,9 @@
 // refusals, the session end, administration answers and the cloud service's
 // progress lines. A field that is missing or not a number raises a LinkError
 // that ends the message's handling where it is; the delivering path drops it.
-#include "ui/TForm2.h"
+#include "link/RobotLink.h"
 
+#include "contacts/RobotList.h"
 #include "link/Fields.h"
 #include "link/LinkError.h"
 #include "link/MessageKind.h"
@@ -14,10 +15,6 @@
 #include "platform/Pause.h"
 #include "platform/SkypeClient.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -29,7 +26,7 @@ constexpr int CloudLoginWatchdogMs = 10000;
 
 } // namespace
 
-void TForm2::processIncomingData(const QString &text)
+void RobotLink::processIncomingData(const QString &text)
 {
     // Any message at all proves the link alive.
     if (commandTimeOutTimer->isActive())
@@ -43,7 +40,6 @@ void TForm2::processIncomingData(const QString &text)
         break;
     case MessageKind::UserPasswordError:
         Timer3->stop();
-        SignIn->setText(QStringLiteral("Sign In"));
         statusBarDisplay(QStringLiteral("Username/Password Error"), true);
         showBox({QStringLiteral("Username/Password Error"), QStringLiteral("Login Error"), BoxIcon::Warning});
         restart();
@@ -55,13 +51,12 @@ void TForm2::processIncomingData(const QString &text)
         break;
     case MessageKind::Busy:
         Timer3->stop();
-        restart();
-        SignIn->setEnabled(true);
+        restart(); // the Sign In button is offered again
         statusBarDisplay(QStringLiteral("Busy - Try Again Later"), true);
         commandTimeOutTimer->stop();
         break;
     case MessageKind::SessionEnd:
-        DisconnectClick();
+        endSession();
         break;
     case MessageKind::BoardSerialNumber:
     case MessageKind::WifiRadioCount:
@@ -105,7 +100,7 @@ void TForm2::processIncomingData(const QString &text)
         driveAlert(text);
         break;
     case MessageKind::CloudConnected:
-        statusBarDisplay(QStringLiteral("Looking for ") + selectedContact().description + QStringLiteral(" via QCS"),
+        statusBarDisplay(QStringLiteral("Looking for ") + robots.selectedContact().description + QStringLiteral(" via QCS"),
                          false);
         sendData(getLoginString(linkState.loginType), 0);
         // the login just sent has the watchdog's full time, also when the
@@ -148,7 +143,7 @@ void TForm2::processIncomingData(const QString &text)
     }
 }
 
-void TForm2::loginResendStep()
+void RobotLink::loginResendStep()
 {
     LinkState &s = linkState;
     if (!s.loginRequested || s.sessionOpen || s.loginResendCount >= MaxLoginResends)
@@ -156,7 +151,7 @@ void TForm2::loginResendStep()
     const qint64 stamp = millisecondStamp(platform.clock->localMsecs()).toLongLong();
     if (!s.lastResendStamp.isEmpty() && stamp - s.lastResendStamp.toLongLong() <= ResendSpacingMs)
         return;
-    statusBarLabel->setText(QStringLiteral("Resending ..."));
+    statusLine.setText(QStringLiteral("Resending ..."));
     Timer3->stop();
     if (!s.pathWebRtc()) {
         sendData(QStringLiteral("Z"), 0);
@@ -168,7 +163,7 @@ void TForm2::loginResendStep()
     s.lastResendStamp = millisecondStamp(platform.clock->localMsecs());
 }
 
-void TForm2::loginAnswer(const QString &text)
+void RobotLink::loginAnswer(const QString &text)
 {
     LinkState &s = linkState;
     if (!s.loginRequested)
@@ -179,20 +174,18 @@ void TForm2::loginAnswer(const QString &text)
     fields.at(3); // present in every answer, without meaning here
     Timer3->stop();
 
-    const Fields memories = splitFields(selectedContact().cameraMemoryText, u':');
+    std::array<CameraMemory, 3> cameraMemories;
+    const Fields memories = splitFields(robots.selectedContact().cameraMemoryText, u':');
     for (int slot = 0; slot < int(cameraMemories.size()); ++slot) {
-        cameraMemories[slot].tilt = readDecimal(memories.at(2 * slot));
-        cameraMemories[slot].pan = readDecimal(memories.at(2 * slot + 1));
+        cameraMemories[size_t(slot)].tilt = readDecimal(memories.at(2 * slot));
+        cameraMemories[size_t(slot)].pan = readDecimal(memories.at(2 * slot + 1));
     }
-    if (settings.Alwaysontop)
-        stayOnTop(true);
+    emit loginAccepted(cameraMemories);
 
     s.robotModel = fields.at(4);
     s.robotGeneration = fields.count() >= 7 ? fields.at(6) : QStringLiteral("0");
     s.laserPresent = s.panPresent = s.pan360 = s.multiRadioPresent = s.headlightsPresent = false;
     s.headlightLevel = 0;
-    wifipanel->hide();
-    Panel2->hide();
     if (fields.count() >= 6) {
         s.accessoryFlagsKnown = true;
         const unsigned flags = readHex(fields.at(5));
@@ -203,13 +196,13 @@ void TForm2::loginAnswer(const QString &text)
     }
     s.panPresent = true; // the pan control is offered after every login
 
-    if (selectedContact().conferencingPeer != QLatin1String("Other"))
+    if (robots.selectedContact().conferencingPeer != QLatin1String("Other"))
         checkOrPlaceCall();
     callAnswered();
     s.sessionOpen = true;
 }
 
-void TForm2::checkOrPlaceCall()
+void RobotLink::checkOrPlaceCall()
 {
     if (!skypeSession) {
         try {
@@ -219,7 +212,7 @@ void TForm2::checkOrPlaceCall()
         }
     }
     try {
-        const QString peer = selectedContact().conferencingPeer;
+        const QString peer = robots.selectedContact().conferencingPeer;
         SkypeClient &client = conferencingClient();
         const bool callUp = client.activeCallCount() >= 1 && client.activeCallStatus(1) == SkypeClient::CallInProgress
                             && client.activeCallPartner(1).compare(peer, Qt::CaseInsensitive) == 0;
@@ -236,16 +229,13 @@ void TForm2::checkOrPlaceCall()
     }
 }
 
-void TForm2::passwordAnswer(const QString &text)
+void RobotLink::passwordAnswer(const QString &text)
 {
     const QChar verdict = text.size() >= 5 ? text[4] : QChar();
     if (verdict == u'1') {
         statusBarDisplay(QStringLiteral("Password updated"), true);
-        // the old password must not stay in the robot list
-        contactList.rememberMe = false;
-        PassWord->clear();
-        reloadBotFile(-1);
-        contactList.rememberMe = CheckBox1->isChecked();
+        password.clear();
+        emit passwordUpdated(); // the old password must not stay in the robot list
     } else if (verdict == u'0') {
         statusBarDisplay(QStringLiteral("Current password incorrect. Password not updated."), true);
     }

@@ -1,13 +1,14 @@
 // The one exit for commands to the robot: picks the session's path and frames
 // the text for it.
-#include "ui/TForm2.h"
+#include "link/RobotLink.h"
 
+#include "controls/DriveMixing.h"
 #include "link/Framing.h"
 #include "link/LinkError.h"
 #include "link/RobotTransport.h"
 #include "platform/Clock.h"
 
-void TForm2::sendData(const QString &text, int checkCall)
+void RobotLink::sendData(const QString &text, int checkCall)
 {
     Q_UNUSED(checkCall) // administrative commands pass 1; the path treats them alike
     if (linkState.pathCloud())
@@ -19,7 +20,7 @@ void TForm2::sendData(const QString &text, int checkCall)
     // with no path a command is dropped without notice
 }
 
-void TForm2::sendViaQuorvelCloud(const QString &text)
+void RobotLink::sendViaQuorvelCloud(const QString &text)
 {
     // A cloud send never troubles its caller: a companion that is not there
     // simply loses the message.
@@ -29,7 +30,7 @@ void TForm2::sendViaQuorvelCloud(const QString &text)
     }
 }
 
-void TForm2::sendViaSocketConn(const QString &text)
+void RobotLink::sendViaSocketConn(const QString &text)
 {
     try {
         const QString framed = socketFrame(platform.clock->localMsecs(), text);
@@ -40,14 +41,24 @@ void TForm2::sendViaSocketConn(const QString &text)
     }
 }
 
-void TForm2::sendViaWebRTC(const QString &text)
+void RobotLink::sendViaWebRTC(const QString &text)
 {
     // Errors reach the caller, which shows or logs its own failure text.
     if (webRtcTransport->isReady())
         webRtcTransport->writeText(text);
 }
 
-void TForm2::useTransports(std::unique_ptr<RobotTransport> cloud, std::unique_ptr<RobotTransport> socket,
+void RobotLink::sendStops(const QString &failureText)
+{
+    try {
+        for (int i = 0; i < 3; ++i)
+            sendData(StopCommand, 0);
+    } catch (const std::exception &) {
+        writelogfile(failureText);
+    }
+}
+
+void RobotLink::useTransports(std::unique_ptr<RobotTransport> cloud, std::unique_ptr<RobotTransport> socket,
                            std::unique_ptr<RobotTransport> webRtc)
 {
     cloudTransport = cloud.get();

@@ -1,44 +1,34 @@
-// The status line at the left of the status bar, and the log file.
-#include "ui/TForm2.h"
-
-#include "link/LinkError.h"
-#include "link/Stamps.h"
-#include "platform/AnsiText.h"
-#include "platform/Clock.h"
-
-#include <QFile>
-#include <QLabel>
-#include <QTimer>
+#include "link/StatusLine.h"
 
 namespace {
 constexpr int StatusLineLimit = 55;
+constexpr int ClearAfterMs = 5000;
+} // namespace
+
+StatusLine::StatusLine(QObject *parent) : QObject(parent), statusBarTimer(new QTimer(this))
+{
+    statusBarTimer->setInterval(ClearAfterMs);
+    statusBarTimer->setTimerType(Qt::PreciseTimer);
+    connect(statusBarTimer, &QTimer::timeout, this, &StatusLine::statusBarTimerTimer);
 }
 
-void TForm2::statusBarDisplay(const QString &text, bool timer)
+void StatusLine::statusBarDisplay(const QString &text, bool timer)
 {
-    statusBarLabel->setText(text.size() > StatusLineLimit ? text.left(StatusLineLimit) + QStringLiteral("..") : text);
+    setText(text.size() > StatusLineLimit ? text.left(StatusLineLimit) + QStringLiteral("..") : text);
     if (!timer)
         statusBarTimer->stop();
     else if (!statusBarTimer->isActive())
         statusBarTimer->start(); // an earlier self-clearing text keeps its deadline
 }
 
-void TForm2::statusBarTimerTimer()
+void StatusLine::setText(const QString &text)
 {
-    statusBarLabel->clear();
-    statusBarTimer->stop();
+    shown = text;
+    emit changed(shown);
 }
 
-void TForm2::writelogfile(const QString &text)
+void StatusLine::statusBarTimerTimer()
 {
-    if (!settings.Logging)
-        return;
-    // Opened and closed for every line, so the log can be read or removed
-    // while the controller runs.
-    QFile log(logFile);
-    if (!log.open(QIODevice::WriteOnly | QIODevice::Append))
-        throw LinkError(QStringLiteral("Cannot open file \"%1\". %2").arg(logFile, log.errorString()));
-    const QByteArray line = toAnsi(timeOfDay(platform.clock->localMsecs()) + QStringLiteral(" : ") + text) + "\r\n";
-    if (log.write(line) != line.size())
-        throw LinkError(QStringLiteral("Cannot write file \"%1\". %2").arg(logFile, log.errorString()));
+    setText(QString());
+    statusBarTimer->stop();
 }

@@ -1,49 +1,44 @@
 // What the robot reports about itself and its state while a session runs.
-#include "ui/TForm2.h"
+// The link keeps what the reports say; the window shows it.
+#include "link/RobotLink.h"
 
 #include "link/Fields.h"
 #include "link/HeadDevices.h"
 #include "link/MessageKind.h"
 #include "link/Numbers.h"
 #include "link/ReportDecoding.h"
-#include "ui/ButtonLook.h"
-#include "ui/Picture.h"
 
-#include <QFrame>
-#include <QLabel>
-#include <QToolButton>
-
-void TForm2::robotFact(MessageKind kind, const QString &text)
+void RobotLink::robotFact(MessageKind kind, const QString &text)
 {
     const QString value = textAfterColon(text);
     switch (kind) {
     case MessageKind::BoardSerialNumber:
         linkState.boardSerialNumber = value;
-        updateAboutPage();
+        emit robotFactsChanged();
         break;
     case MessageKind::RobotSerialNumber:
         linkState.robotSerialNumber = value;
-        updateAboutPage();
+        emit robotFactsChanged();
         break;
     case MessageKind::WifiRadioCount:
         linkState.wifiRadioCount = readDecimal(value);
         break;
     case MessageKind::HeadType:
         linkState.headType = headDisplayName(value);
-        updateAboutPage();
+        emit robotFactsChanged();
         break;
     default:
         break;
     }
 }
 
-void TForm2::wifiSwitchAcknowledged()
+void RobotLink::wifiSwitchAcknowledged()
 {
     statusBarDisplay(QStringLiteral("QuorvelBot now connected to ") + linkState.requestedNetwork, true);
     linkState.wifiSwitchPending = false;
 }
 
-void TForm2::driveAlert(const QString &text)
+void RobotLink::driveAlert(const QString &text)
 {
     const QString code = text.mid(1, 2);
     if (code == QLatin1String("D0"))
@@ -56,64 +51,23 @@ void TForm2::driveAlert(const QString &text)
         statusBarDisplay(QStringLiteral("Tip limit alert"), true);
 }
 
-void TForm2::proximityReport(const QString &text)
+void RobotLink::proximityReport(const QString &text)
 {
     LinkState &s = linkState;
     for (int sensor = 0; sensor < int(s.sensorReadings.size()); ++sensor)
         s.sensorReadings[size_t(sensor)] = proximityReading(text, sensor);
     if (cliffAhead(s.sensorReadings[0]))
         statusBarDisplay(QStringLiteral("Cliff ahead, cannot go forward"), true);
-    // the left bar shows the fourth reading, the right bar the second
-    showProximity(shLeft, 3, 5);
-    showProximity(shRight, 1, 115);
+    emit proximityReported();
 }
 
-void TForm2::showProximity(QFrame *bar, int sensor, int left)
+void RobotLink::batteryReport(const QString &text)
 {
-    int &reading = linkState.sensorReadings[size_t(sensor)];
-    const bool red = bar->palette().color(QPalette::Window) == QColor(Qt::red);
-    const ProximityBar shown = proximityBar(reading, red ? BarColour::Red : BarColour::White);
-    reading = shown.reading;
-    if (reading >= 0) {
-        QPalette palette = bar->palette();
-        palette.setColor(QPalette::Window, shown.colour == BarColour::Red ? Qt::red : Qt::white);
-        bar->setPalette(palette);
-        bar->move(left, bar->y());
-    }
-    bar->resize(bar->width(), shown.height);
-}
-
-void TForm2::batteryReport(const QString &text)
-{
-    Panel2->show();
-    for (Picture *picture : batt)
-        picture->hide();
-    battCharging->hide();
-    battNotPresent->hide();
-
+    emit batteryReportArriving();
     const BatteryReport report = decodeBatteryReport(text, linkState.robotModel.startsWith(u'T'));
-    if (report.levelPicture >= 0)
-        batt[size_t(report.levelPicture)]->show();
-    battCharging->setVisible(report.chargingOverlay);
-    switch (report.kind) {
-    case BatteryKind::OnBattery:
-        chargingButton->setEnabled(true);
-        break;
-    case BatteryKind::Charging:
-    case BatteryKind::Full:
-        linkState.remoteChargingOn = false;
-        setButtonLook(chargingButton, Qt::black, false);
-        chargingButton->setEnabled(false);
-        break;
-    case BatteryKind::Absent:
-        battNotPresent->show();
-        chargingButton->setEnabled(false);
-        break;
-    case BatteryKind::Unknown:
-        Panel2->hide();
-        break;
-    }
-    Panel2->setToolTip(report.tooltip.isEmpty() ? Panel2->toolTip() : report.tooltip);
+    if (report.kind == BatteryKind::Charging || report.kind == BatteryKind::Full)
+        linkState.remoteChargingOn = false; // the head charges no more from a robot that charges itself
+    emit batteryReported(report);
     if (report.percent)
         linkState.batteryPercent = *report.percent;
     linkState.batteryState = report.state;
@@ -121,32 +75,27 @@ void TForm2::batteryReport(const QString &text)
         chargeToggle(); // a low robot battery stops charging the head
 }
 
-void TForm2::wirelessReport(const QString &text)
+void RobotLink::wirelessReport(const QString &text)
 {
     if (linkState.wifiSwitchPending)
         return; // a network switch is under way
-    wifipanel->show();
-    for (Picture *picture : wifi)
-        picture->hide();
-    wifiEth->hide();
+    emit wirelessReportArriving();
     const WirelessReport report = decodeWirelessReport(text);
-    wifipanel->setToolTip(report.tooltip);
-    if (report.ethernet) {
-        wifiEth->show();
+    emit wirelessReported(report);
+    if (report.ethernet)
         return;
-    }
     linkState.currentNetwork = report.network;
-    wifi[size_t(wifiPicture(report.strength()))]->show();
+    emit wirelessStrengthKnown(wifiPicture(report.strength()));
 }
 
-void TForm2::networkScan(const QString &text)
+void RobotLink::networkScan(const QString &text)
 {
     linkState.networkScanText = QString(text).replace(u' ', u'~');
-    statusBarLabel->clear();
+    statusLine.setText(QString());
 }
 
-void TForm2::laserPresentReport(const QString &text)
+void RobotLink::laserPresentReport(const QString &text)
 {
     linkState.laserPresent = textAfterColon(text) == QLatin1String("1");
-    laserButton->setEnabled(linkState.laserPresent);
+    emit laserPresenceChanged(linkState.laserPresent);
 }

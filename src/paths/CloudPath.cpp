@@ -2,7 +2,7 @@
 // relays between the maker's cloud service and the controller, which sends
 // to it on port 8817 (one connection per message) and hears from it on its
 // own TCP server on port 6000.
-#include "ui/TForm2.h"
+#include "link/RobotLink.h"
 
 #include "paths/CompanionLineServer.h"
 #include "platform/Pause.h"
@@ -11,7 +11,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTimer>
 
@@ -23,17 +22,17 @@ constexpr int StopperPauseMs = 1000;
 constexpr int CompanionReachMs = 20000;
 } // namespace
 
-QString TForm2::companionStopper()
+QString RobotLink::companionStopper()
 {
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("kill8817"));
 }
 
-void TForm2::loginUsingQCS(const QString &botName)
+void RobotLink::loginUsingQCS(const QString &botName)
 {
     avReminder();
     if (!IdTCPServer1->isListening() && !IdTCPServer1->listen()) {
         showMessage(QStringLiteral("Could not open necessary port for communication"));
-        SignIn->setEnabled(true);
+        emit signInReady();
         return;
     }
     // Without a companion the attempt could only wait: say why and give the
@@ -72,7 +71,7 @@ void TForm2::loginUsingQCS(const QString &botName)
     Timer3->start();
 }
 
-void TForm2::cloudCompanionLine(const QString &line)
+void RobotLink::cloudCompanionLine(const QString &line)
 {
     try {
         processIncomingData(line);

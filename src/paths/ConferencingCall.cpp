@@ -1,6 +1,6 @@
 // The audio/video call with the robot's head device, placed and ended by
 // driving the conferencing client's window with its own shortcuts.
-#include "ui/TForm2.h"
+#include "link/RobotLink.h"
 
 #include "link/LinkError.h"
 #include "platform/KeyStrokes.h"
@@ -11,14 +11,14 @@ namespace {
 constexpr int KeyGroupPauseMs = 100;
 }
 
-SkypeClient &TForm2::conferencingClient()
+SkypeClient &RobotLink::conferencingClient()
 {
     if (!skypeSession)
         throw LinkError(QStringLiteral("The conferencing client could not be reached"));
     return *skypeSession;
 }
 
-void TForm2::clientShortcut(int key)
+void RobotLink::clientShortcut(int key)
 {
     // Alt+A, then the key; each group of strokes after a short pause
     const auto group = [this](std::initializer_list<std::pair<int, bool>> keys) {
@@ -32,7 +32,7 @@ void TForm2::clientShortcut(int key)
     group({{KeyStrokes::Alt, false}});
 }
 
-void TForm2::placeCall(const QString &peer)
+void RobotLink::placeCall(const QString &peer)
 {
     SkypeClient &client = conferencingClient();
     client.focus();
@@ -42,7 +42,7 @@ void TForm2::placeCall(const QString &peer)
     clientShortcut(KeyStrokes::KeyC);
 }
 
-void TForm2::hangUpCall()
+void RobotLink::hangUpCall()
 {
     conferencingClient().focus();
     clientShortcut(KeyStrokes::KeyN);

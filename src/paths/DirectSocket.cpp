@@ -1,7 +1,8 @@
 // The direct socket path: the robot's address (as given, or from the name
 // server), one ping to see that it answers, and a WebSocket to its port 9000.
-#include "ui/TForm2.h"
+#include "link/RobotLink.h"
 
+#include "contacts/RobotList.h"
 #include "link/LinkError.h"
 #include "paths/NameServer.h"
 #include "platform/MessageBoxes.h"
@@ -16,7 +17,7 @@ constexpr quint16 RobotPort = 9000;
 constexpr int SocketWatchdogMs = 6000;
 } // namespace
 
-void TForm2::avReminder()
+void RobotLink::avReminder()
 {
     if (linkState.avReminderShown)
         return;
@@ -26,13 +27,13 @@ void TForm2::avReminder()
     linkState.avReminderShown = true;
 }
 
-void TForm2::loginUsingDirectSocket(const QString &botName)
+void RobotLink::loginUsingDirectSocket(const QString &botName)
 {
     statusBarDisplay(QStringLiteral("Looking for ") + botName + QStringLiteral(" via Direct Socket"), false);
     linkState.robotAddress.clear();
     avReminder();
 
-    const QString baseName = selectedContact().baseName;
+    const QString baseName = robots.selectedContact().baseName;
     if (!baseName.isEmpty() && baseName[0].isDigit() && baseName[0].unicode() < 128) {
         linkState.robotAddress = baseName;
     } else {
@@ -90,7 +91,7 @@ void TForm2::loginUsingDirectSocket(const QString &botName)
     }
 }
 
-void TForm2::webSocketClientOnConnect()
+void RobotLink::webSocketClientOnConnect()
 {
     socketConnectTimer->stop();
     statusBarDisplay(QStringLiteral("In connect"), false);
@@ -100,7 +101,7 @@ void TForm2::webSocketClientOnConnect()
     }
 }
 
-void TForm2::webSocketClientOnMessage(const QString &text)
+void RobotLink::webSocketClientOnMessage(const QString &text)
 {
     try {
         processIncomingData(text);
@@ -109,7 +110,7 @@ void TForm2::webSocketClientOnMessage(const QString &text)
     }
 }
 
-int TForm2::ExecandReturn(const QString &commandLine)
+int RobotLink::ExecandReturn(const QString &commandLine)
 {
     return platform.processes->run(commandLine);
 }

@@ -1,24 +1,25 @@
-// Taking a session down: the restart every failure ends in, and the orderly
-// end of a running session.
-#include "ui/TForm2.h"
+// Taking a session down: the restart every failure ends in, the orderly end
+// of a running session, and the goodbye when the controller closes.
+#include "link/RobotLink.h"
 
+#include "contacts/RobotList.h"
 #include "paths/NameServer.h"
 #include "paths/WebRtcServerTransport.h"
 #include "platform/Pause.h"
 #include "platform/Shell.h"
 
-#include <QPushButton>
 #include <QTimer>
 #include <QWebSocket>
-#include <QWebSocketServer>
 
 namespace {
 constexpr int GoodbyePauseMs = 500;
 } // namespace
 
-void TForm2::restart()
+void RobotLink::restart()
 {
-    letGoOfPad(); // whatever ends the session, the next one starts still
+    // whatever ends the session, the next one starts still
+    leftWheelDemand = rightWheelDemand = 0;
+    emit wheelsReleased();
     LinkState &s = linkState;
     s.sessionOpen = false;
     s.loginRequested = false;
@@ -34,19 +35,18 @@ void TForm2::restart()
         }
     } catch (...) {
     }
-    SignIn->setText(QStringLiteral("Sign In"));
-    SignIn->setEnabled(true);
+    emit signInReady();
     s.activePath.reset();
 }
 
-void TForm2::DisconnectClick()
+void RobotLink::endSession()
 {
     linkState.sessionOpen = false;
     Timer1->stop();
     commandTimeOutTimer->stop();
-    padPointerLost(); // a drag held through the end stops the robot before the goodbye
+    emit drivePointerLost(); // a drag held through the end stops the robot before the goodbye
     try {
-        if (selectedContact().conferencingPeer != QLatin1String("Other"))
+        if (robots.selectedContact().conferencingPeer != QLatin1String("Other"))
             hangUpCall();
     } catch (...) {
         writelogfile(QStringLiteral("Error in end call in disconnectclick"));
@@ -66,21 +66,45 @@ void TForm2::DisconnectClick()
     }
     restart();
     linkState.inSession = false;
-    disableDriveView();
-    // centred as the sign-in view it now is, not as the drive view it was
-    centreOnScreen();
+    emit sessionEnded();
     Timer3->stop();
     statusBarDisplay(QStringLiteral("Ready"), false);
     linkState.accessoryFlagsKnown = linkState.laserPresent = linkState.panPresent = false;
 }
 
-bool TForm2::FormClose()
+void RobotLink::driveViewOpened()
+{
+    Timer3->stop();
+    leftWheelDemand = rightWheelDemand = 0; // a session starts with the wheels still
+    Timer1->start();
+    linkState.sensorReadings.fill(0);
+    linkState.sessionOpen = true;
+    showLinkAnswering(); // a new session starts with no ping outstanding
+    linkState.headlightLevel = 0;
+    emit accessoriesChanged();
+}
+
+void RobotLink::driveViewClosed()
+{
+    LinkState &s = linkState;
+    if (!s.pathWebRtc()) // the view takes down the cloud and socket paths; WebRTC is the restart's
+        s.activePath.reset();
+    s.multiRadioPresent = false;
+    s.wifiRadioCount = 0;
+    s.batteryPercent = s.batteryState = -1;
+    leftWheelDemand = rightWheelDemand = 0;
+    Timer1->stop();
+    Timer3->stop();
+    s.sessionOpen = false;
+    s.FStartTime = 0;
+    switchAccessoriesOff();
+    s.boardSerialNumber.clear();
+}
+
+bool RobotLink::closing()
 {
     if (IdHTTP1->isWaiting()) {
-        // The handler waiting for the name server ends without going on, and
-        // the window closes as soon as it has.
         IdHTTP1->abandon();
-        QTimer::singleShot(0, this, &QWidget::close);
         return false;
     }
     // a goodbye on the session's path; the WebRTC companion is left running

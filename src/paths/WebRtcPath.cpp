@@ -1,7 +1,8 @@
 // The WebRTC path: a companion program sets up a data channel to the robot
 // and talks to the controller over the local WebSocket server on port 9002.
-#include "ui/TForm2.h"
+#include "link/RobotLink.h"
 
+#include "contacts/RobotList.h"
 #include "link/LinkError.h"
 #include "paths/WebRtcServerTransport.h"
 #include "platform/Pause.h"
@@ -15,7 +16,7 @@ constexpr int WebRtcWatchdogMs = 20000;
 constexpr int CompanionEndPauseMs = 500;
 } // namespace
 
-void TForm2::loginUsingWebRTC(const QString &botName)
+void RobotLink::loginUsingWebRTC(const QString &botName)
 {
     Q_UNUSED(botName) // the companion asks for the robot's name itself
     avReminder();
@@ -32,27 +33,27 @@ void TForm2::loginUsingWebRTC(const QString &botName)
     // both paths are relative to the controller's folder
     webRtcCompanion =
         platform.shell->open(QStringLiteral("nodeWebkit/quorvelbotnw"), {QStringLiteral("nodewebkit/webrtc")});
-    bringToFront();
+    emit frontWanted();
 }
 
-void TForm2::endWebRtcCompanion()
+void RobotLink::endWebRtcCompanion()
 {
     // only the companion this controller started, never another program
     platform.shell->end(webRtcCompanion);
     webRtcCompanion = {};
 }
 
-void TForm2::webSocketServerOnMessage(const QString &text)
+void RobotLink::webSocketServerOnMessage(const QString &text)
 {
     if (!linkState.loginRequested || !linkState.pathWebRtc())
         return;
     if (text.startsWith(QLatin1String("NW"))) {
         if (text.startsWith(QLatin1String("NW:GetName"))) {
-            const RobotContact &robot = selectedContact();
+            const RobotContact &robot = robots.selectedContact();
             statusBarDisplay(QStringLiteral("Looking for ") + robot.description + QStringLiteral(" via WebRTC"), false);
             if (QWebSocket *companion = webRtcServer->firstConnection())
                 companion->sendTextMessage(QStringLiteral("SetName:") + robot.baseName);
-            bringToFront();
+            emit frontWanted();
         } else if (text.startsWith(QLatin1String("NW:PEERENDCONNECTED"))) {
             sendData(getLoginString(linkState.loginType), 0);
         }
@@ -63,10 +64,4 @@ void TForm2::webSocketServerOnMessage(const QString &text)
     } catch (const std::exception &) {
         // a message the dispatcher could not read is dropped here
     }
-}
-
-void TForm2::bringToFront()
-{
-    raise();
-    activateWindow();
 }

@@ -14,6 +14,12 @@ struct BoxRequest {
     BoxButtons buttons = BoxButtons::Ok;
 };
 
+// The box of an error: the text, "Error" and the error icon.
+inline BoxRequest errorBox(const QString &text)
+{
+    return {text, QStringLiteral("Error"), BoxIcon::Error};
+}
+
 // Modal message boxes. The call returns when the operator has closed the box.
 class MessageBoxes {
 public:

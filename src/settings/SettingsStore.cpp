@@ -1,38 +1,25 @@
-// The controller's options in "Settings.ini": read at start-up and read back
-// after every write.
-#include "ui/TForm2.h"
+#include "settings/SettingsStore.h"
 
-#include "link/LinkError.h"
-#include "platform/MessageBoxes.h"
 #include "platform/SafeFile.h"
 #include "settings/SettingsFile.h"
 
 #include <QFile>
 
-namespace {
-const QString SettingsFileName = QStringLiteral("Settings.ini");
-}
+const QString SettingsStore::FileName = QStringLiteral("Settings.ini");
 
-bool TForm2::Importsettings()
+bool SettingsStore::load(QList<int> &badLines)
 {
-    QFile file(SettingsFileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        showBox({QStringLiteral("Settings.ini file not found"), QStringLiteral("Error"), BoxIcon::Error});
+    QFile file(FileName);
+    if (!file.open(QIODevice::ReadOnly))
         return false;
-    }
     const SettingsFileContents contents = readSettingsFile(file.readAll(), settings, settingsLoggingText);
-    for (const int line : contents.badLines)
-        showMessage(QStringLiteral("Bad Entry in settings file at line ") + QString::number(line));
+    badLines = contents.badLines;
     settings = contents.settings;
     settingsLoggingText = contents.loggingText;
     return true;
 }
 
-void TForm2::writeBackSetting()
+void SettingsStore::save() const
 {
-    try {
-        writeFileReplacing(SettingsFileName, writeSettingsFile(settings, settingsLoggingText), false);
-    } catch (const LinkError &) {
-        showMessage(QStringLiteral("Error writing to setting file"));
-    }
+    writeFileReplacing(FileName, writeSettingsFile(settings, settingsLoggingText), false);
 }

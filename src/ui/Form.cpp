@@ -48,7 +48,7 @@ template <typename W, typename... Args> W *place(QWidget *parent, const char *na
 
 // The robot list: sign-in uses whichever robot is selected, so a typed
 // letter must not select another one by its name.
-class RobotList : public QListWidget {
+class RobotListBox : public QListWidget {
 public:
     using QListWidget::QListWidget;
     void keyboardSearch(const QString &) override {}
@@ -127,10 +127,10 @@ void TForm2::createSignInArea(QWidget *client)
 {
     Image3 = picture(client, "Image3", {8, 10, 217, 101}, artwork::logo);
     Label1 = place<QLabel>(client, "Label1", {15, 111, 44, 14}, QStringLiteral("Version:"));
-    revNo = place<QLabel>(client, "revNo", {59, 111, 18, 14}, QStringLiteral("3.2"));
+    revNo = place<QLabel>(client, "revNo", {59, 111, 18, 14}, RobotLink::ControllerVersion);
     revNo->setAutoFillBackground(true);
 
-    ListBox1 = place<RobotList>(client, "ListBox1", {10, 131, 215, 99});
+    ListBox1 = place<RobotListBox>(client, "ListBox1", {10, 131, 215, 99});
     ListBox1->setFont(tahoma(11));
     ListBox1->setUniformItemSizes(true);
     ListBox1->setStyleSheet(QStringLiteral("QListWidget::item { height: 18px; }"));

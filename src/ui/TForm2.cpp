@@ -1,19 +1,11 @@
 #include "ui/TForm2.h"
 
-#include "link/RobotTransport.h"
-#include "paths/CloudTransport.h"
-#include "paths/CompanionLineServer.h"
-#include "paths/DirectSocketTransport.h"
-#include "paths/NameServer.h"
-#include "paths/WebRtcServerTransport.h"
 #include "platform/ApplicationFolder.h"
 #include "platform/MessageBoxes.h"
-#include "platform/SkypeClient.h"
 #include "ui/Picture.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,8 +14,6 @@
 #include <QSlider>
 #include <QToolButton>
 #include <QTimer>
-#include <QWebSocket>
-#include <QWebSocketServer>
 #include <algorithm>
 
 namespace {
@@ -32,7 +22,7 @@ QTimer *windowTimer(QObject *owner, int interval)
 {
     auto *timer = new QTimer(owner);
     timer->setInterval(interval);
-    timer->setTimerType(Qt::PreciseTimer); // the drive tick and the time-outs keep their pace
+    timer->setTimerType(Qt::PreciseTimer); // a memory button's hold is timed exactly
     return timer;
 }
 
@@ -42,48 +32,24 @@ TForm2::TForm2(const Platform &platform, QWidget *parent)
     : QMainWindow(parent),
       platform(platform),
       applicationFolder(::applicationFolder()),
-      Timer1(windowTimer(this, 250)),
-      Timer3(windowTimer(this, 30000)),
-      commandTimeOutTimer(windowTimer(this, 15000)),
-      statusBarTimer(windowTimer(this, 5000)),
+      robots(applicationFolder),
+      settings(settingsStore.settings),
+      contactList(robots.contactList),
+      link(platform, robots, settingsStore.settings),
       mTimer(windowTimer(this, 2500)),
       userTimer(windowTimer(this, 500)),
-      LoginTimer(windowTimer(this, 500)),
-      socketConnectTimer(windowTimer(this, 4000)),
-      IdHTTP1(std::make_unique<NameServer>()),
-      webSocketClient(new QWebSocket(QString(), QWebSocketProtocol::VersionLatest, this)),
-      webSocketServer(new QWebSocketServer(QStringLiteral("QuorvelBot"), QWebSocketServer::NonSecureMode, this)),
-      webRtcServer(new WebRtcServerTransport(*webSocketServer, this)),
-      IdTCPServer1(new CompanionLineServer([this](const QString &line) { cloudCompanionLine(line); }, this)),
-      logFile(QDir::current().absoluteFilePath(QStringLiteral("log.txt"))),
-      cloudSender(std::make_unique<CloudTransport>()),
-      socketSender(std::make_unique<DirectSocketTransport>(*webSocketClient)),
-      cloudTransport(cloudSender.get()),
-      socketTransport(socketSender.get()),
-      webRtcTransport(webRtcServer)
+      LoginTimer(windowTimer(this, 500))
 {
     createControls();
     connectComponents();
+    followLink();
     createJoystick();
 }
 
 void TForm2::connectComponents()
 {
-    connect(statusBarTimer, &QTimer::timeout, this, &TForm2::statusBarTimerTimer);
     connect(LoginTimer, &QTimer::timeout, this, &TForm2::LoginTimerTimer);
-    connect(Timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
-    connect(Timer3, &QTimer::timeout, this, &TForm2::Timer3Timer);
-    connect(commandTimeOutTimer, &QTimer::timeout, this, &TForm2::commandTimeOutTimerTimer);
     connect(SignIn, &QPushButton::clicked, this, &TForm2::SignInClick);
-
-    socketConnectTimer->setSingleShot(true);
-    connect(socketConnectTimer, &QTimer::timeout, webSocketClient, [this] {
-        if (webSocketClient->state() != QAbstractSocket::ConnectedState)
-            webSocketClient->abort();
-    });
-    connect(webSocketClient, &QWebSocket::connected, this, &TForm2::webSocketClientOnConnect);
-    connect(webSocketClient, &QWebSocket::textMessageReceived, this, &TForm2::webSocketClientOnMessage);
-    connect(webRtcServer, &WebRtcServerTransport::textReceived, this, &TForm2::webSocketServerOnMessage);
 
     connect(Image1, &Picture::pressed, this, &TForm2::PadMouseDown);
     connect(Image1, &Picture::moved, this, &TForm2::PadMouseMove);
@@ -184,6 +150,23 @@ void TForm2::centreOnScreen()
 void TForm2::closeEvent(QCloseEvent *event)
 {
     event->setAccepted(FormClose());
+}
+
+bool TForm2::FormClose()
+{
+    if (!link.closing()) {
+        // The handler waiting for the name server ends without going on, and
+        // the window closes as soon as it has.
+        QTimer::singleShot(0, this, &QWidget::close);
+        return false;
+    }
+    return true;
+}
+
+void TForm2::bringToFront()
+{
+    raise();
+    activateWindow();
 }
 
 bool TForm2::memoryButtonEvent(QObject *watched, QEvent *event)

@@ -3,22 +3,15 @@
 #include <QPoint>
 #include <QString>
 #include <array>
-#include <memory>
 #include <optional>
-#include <vector>
 
-#include "contacts/ContactList.h"
+#include "contacts/RobotList.h"
 #include "controls/CameraMemory.h"
 #include "controls/JoystickTypes.h"
-#include "link/LinkState.h"
+#include "link/RobotLink.h"
 #include "platform/Platform.h"
-#include "platform/Shell.h"
-#include "settings/ControllerSettings.h"
+#include "settings/SettingsStore.h"
 
-class CloudTransport;
-class CompanionLineServer;
-class DirectSocketTransport;
-class NameServer;
 class Picture;
 class QAction;
 class QCheckBox;
@@ -32,19 +25,14 @@ class QPushButton;
 class QSlider;
 class QTimer;
 class QToolButton;
-class QWebSocket;
-class QWebSocketServer;
-class RobotTransport;
-class SkypeClient;
 class TJoystickDevice;
-class WebRtcServerTransport;
 struct BoxRequest;
-enum class MessageKind;
 
-// The main window. It owns the state every part of the controller shares and
-// carries the routines and handlers by name; their bodies live in the folder
-// of their subsystem (the send path and dispatcher in link/, the paths and the
-// session in paths/, the robot list in contacts/, ...).
+// The main window: the sign-in view and the drive view, their controls and
+// the handlers of those controls. It owns the robot link and the two stores
+// (the robot list, the settings), calls the link and follows its signals;
+// the handlers' bodies live in the folder of their subsystem (the drive
+// controls in controls/, the robot list panel in contacts/, ...).
 class TForm2 : public QMainWindow {
     Q_OBJECT
 
@@ -58,16 +46,17 @@ public:
     // "Data"), fixed when the window is made.
     const QString applicationFolder;
 
-    // --- shared state ---
-    LinkState linkState;
-    ControllerSettings settings;
-    QString settingsLoggingText; // carried onto the Logging line of "Settings.ini"
-    ContactList contactList;
+    // --- the stores and the link ---
+    RobotList robots;
+    SettingsStore settingsStore;
+    ControllerSettings &settings;
+    ContactList &contactList;
+    RobotLink link;
+
+    // --- the drive controls ---
     std::array<CameraMemory, 3> cameraMemories;
     int memorySlotPressed = 0; // a held memory button whose hold completed: saved on release
     int memoryButtonHeld = 0;  // the memory button held now, 0 for none
-    float leftWheelDemand = 0; // whole numbers -99..99, positive forward
-    float rightWheelDemand = 0;
     bool padDragging = false;
     QPoint padAnchorPoint; // where the pointer goes on press and returns on release
     double lastJoyX = 0; // the stick's place last acted on
@@ -78,22 +67,10 @@ public:
     double displayScale = 1.0; // pixels per inch / 96, a little more on very dense screens
 
     // --- components ---
-    QTimer *Timer1;              // 250 ms link tick, runs with the drive view
-    QTimer *Timer3;              // sign-in watchdog
-    QTimer *commandTimeOutTimer; // 15 s of silence ends the session
-    QTimer *statusBarTimer;      // clears a self-clearing status text
-    QTimer *mTimer;              // camera memory hold
-    QTimer *userTimer;           // waits for the user list
-    QTimer *LoginTimer;          // the delayed start-up step
-
-    QTimer *socketConnectTimer;  // gives up a WebSocket connection not made in time
-
-    std::unique_ptr<NameServer> IdHTTP1;
-    QWebSocket *webSocketClient;
-    QWebSocketServer *webSocketServer;
-    WebRtcServerTransport *webRtcServer; // the WebRTC companion's connections
-    CompanionLineServer *IdTCPServer1;   // the cloud companion's lines
-    TJoystickDevice *JoystickDevice1;    // the game controller, when one is attached
+    QTimer *mTimer;                   // camera memory hold
+    QTimer *userTimer;                // waits for the user list
+    QTimer *LoginTimer;               // the delayed start-up step
+    TJoystickDevice *JoystickDevice1; // the game controller, when one is attached
 
     // --- sign-in area ---
     Picture *Image3; // logo
@@ -157,58 +134,28 @@ public:
     QMenu *PopupMenu1; // "Options" of the sign-in view
     QMenu *drivePopUp; // "Options" of the drive view
 
-    // --- start-up and exit (paths/Startup.cpp, paths/Session.cpp) ---
+    // --- start-up (ui/Startup.cpp) ---
     // Runs the start-up in order; a value means the process must end now
     // with that exit status (a second controller, a missing file).
     std::optional<int> FormCreate();
-
-    // --- send path (link/SendPath.cpp) ---
-    void sendData(const QString &text, int checkCall);
-    void sendViaQuorvelCloud(const QString &text);
-    void sendViaSocketConn(const QString &text);
-    void sendViaWebRTC(const QString &text);
-    // Puts other transports in place of the real ones (tests, tools).
-    void useTransports(std::unique_ptr<RobotTransport> cloud, std::unique_ptr<RobotTransport> socket,
-                       std::unique_ptr<RobotTransport> webRtc);
-
-    // --- dispatcher (link/Dispatcher.cpp) ---
-    void processIncomingData(const QString &text);
-
-    // --- status line and log (link/StatusLine.cpp) ---
-    void statusBarDisplay(const QString &text, bool timer);
-    void writelogfile(const QString &text);
-    QString logFilePath() const { return logFile; }
-
-    // --- sign-in and session (paths/) ---
-    QString getLoginString(int loginType) const;
-    void callAnswered();
-    void restart();
-    void loginUsingDirectSocket(const QString &botName);
-    void loginUsingWebRTC(const QString &botName);
-    void loginUsingQCS(const QString &botName);
-    int ExecandReturn(const QString &commandLine);
-    // the program that ends the cloud companion holding port 8817
-    static QString companionStopper();
 
     // --- views (ui/Views.cpp) ---
     void enableDriveView();
     void disableDriveView();
 
     // --- robot list (contacts/ContactsPanel.cpp) ---
-    RobotContact &selectedContact();
     // false when the file is missing; the process must end then
     bool loadQuorvelbot();
     // Writes the list and reads it back; when it cannot be read back the
     // controller must end (mustEnd) and the operation that saved ends too.
     void reloadBotFile(int skipIndex);
 
-    // --- settings file (settings/SettingsStore.cpp) ---
+    // --- settings file (settings/SettingsLoading.cpp) ---
     // false when the file is missing; the process must end then
     bool Importsettings();
     void writeBackSetting();
 
     // --- drive pad and camera (controls/) ---
-    void driveTick();
     // Ends a drag without the operator's release and zeroes the wheel
     // demands; sends nothing (the session or the view is changing).
     void letGoOfPad();
@@ -217,10 +164,6 @@ public:
     void recallCameraMemory(int slot);
     void FormKeyDown(QChar key);
     void FormKeyUp();
-
-    // --- accessories (link/Accessories.cpp) ---
-    void laserToggle();
-    void chargeToggle();
 
     // --- dialogs ---
     void updateAboutPage();
@@ -235,14 +178,7 @@ signals:
     void mustEnd(int exitStatus);
 
 public slots:
-    void statusBarTimerTimer();
     void SignInClick();
-    void Timer3Timer();
-    void Timer1Timer();
-    void commandTimeOutTimerTimer();
-    void webSocketClientOnConnect();
-    void webSocketClientOnMessage(const QString &text);
-    void webSocketServerOnMessage(const QString &text);
     void DisconnectClick();
     void PadMouseDown(QMouseEvent *event);
     void PadMouseMove(QMouseEvent *event);
@@ -291,53 +227,35 @@ private:
     // false: the window closes later, once what it waits for is over
     bool FormClose();
 
-    // paths (paths/)
-    void avReminder();
-    void endWebRtcCompanion();
-    void cloudCompanionLine(const QString &line);
     void connectComponents();
     void createJoystick(); // controls/JoystickDrive.cpp
 
     // views (ui/Views.cpp)
-    void switchAccessoriesOff();
     void placeRightHandGroup(bool tableTop);
     void placeSignInPositions();
 
-    // dispatcher steps (link/Dispatcher.cpp)
-    void loginResendStep();
-    void loginAnswer(const QString &text);
-    void checkOrPlaceCall();
-
-    // the conferencing call (paths/ConferencingCall.cpp)
-    SkypeClient &conferencingClient();
-    void clientShortcut(int key);
-    void placeCall(const QString &peer);
-    void hangUpCall();
-    void passwordAnswer(const QString &text);
-
-    // robot facts and reports (link/StatusReports.cpp)
-    void robotFact(MessageKind kind, const QString &text);
-    void pingEcho(const QString &text);
-    void proximityReport(const QString &text);
-    void showProximity(QFrame *bar, int sensor, int left);
-    void batteryReport(const QString &text);
-    void wirelessReport(const QString &text);
-    void networkScan(const QString &text);
-    void laserPresentReport(const QString &text);
-
-    // the delay label while pings go unanswered, and back (link/LinkHealth.cpp)
-    void showLinkSilence(qint64 now);
+    // following the link (ui/LinkFollowing.cpp)
+    void followLink();
+    void sessionStarting();
+    void sessionEnded();
+    void loginAccepted(const std::array<CameraMemory, 3> &memories);
+    void passwordUpdated();
+    void showAccessories();
+    void showLinkSilence(qint64 seconds);
     void showLinkAnswering();
+    void showProximity();
+    void showProximityBar(QFrame *bar, int sensor, int left);
+    void emptyBattery();
+    void showBattery(const BatteryReport &report);
+    void emptyWireless();
+    void showWireless(const WirelessReport &report);
 
     // controls (controls/)
-    void sendStops(const QString &failureText);
     void setCamera(int tilt, int pan);
     void memoryButtonDown(int slot);
     void memoryButtonUp(int slot);
     // press and release of a memory button, by any mouse button
     bool memoryButtonEvent(QObject *watched, QEvent *event);
-    void wifiSwitchAcknowledged();
-    void driveAlert(const QString &text);
 
     static constexpr int StatusBarHeight = 29; // as designed
     // the status bar buttons' places as the form has them, for the views
@@ -346,15 +264,4 @@ private:
     int savedHeadLightLeft = 417;
     QSize requestedOuterSize;
     QSize sizedForFrame; // the frame the fixed size was worked out for
-
-    QString logFile;
-    StartedProgram webRtcCompanion;
-    std::unique_ptr<CloudTransport> cloudSender;
-    std::unique_ptr<DirectSocketTransport> socketSender;
-    // the path each command leaves by: the real ones, or stand-ins
-    RobotTransport *cloudTransport;
-    RobotTransport *socketTransport;
-    RobotTransport *webRtcTransport;
-    std::vector<std::unique_ptr<RobotTransport>> standIns;
-    std::unique_ptr<SkypeClient> skypeSession;
 };

@@ -5,7 +5,6 @@
 
 #include "controls/DriveMixing.h"
 #include "controls/JoystickDevice.h"
-#include "ui/ButtonLook.h"
 #include "ui/Picture.h"
 
 #include <QFrame>
@@ -26,23 +25,16 @@ void setLeft(QWidget *w, int left)
     w->move(left, w->y());
 }
 
-// the "off" look of an accessory button
-void offLook(QToolButton *button)
-{
-    setButtonLook(button, Qt::black, false);
-}
-
 } // namespace
 
 void TForm2::enableDriveView()
 {
     if (driveViewShown)
         return;
-    LinkState &s = linkState;
+    const LinkState &s = link.linkState;
     const auto scaled = [this](int v) { return ::scaled(v, displayScale); };
 
     const bool tableTop = s.robotModel.startsWith(u'T');
-    Timer3->stop();
     letGoOfPad(); // a session starts with the wheels still
     setOuterSize(scaled(tableTop ? 390 : 620), scaled(230));
     Panel1->setGeometry(Panel1->x(), scaled(172), scaled(622), Panel1->height());
@@ -52,7 +44,7 @@ void TForm2::enableDriveView()
     Image1->resize(Image1->size().expandedTo(Image1->minimumSize()));
     Image1->setEnabled(true);
 
-    statusBarLabel->setText(QStringLiteral("Ready"));
+    link.statusLine.setText(QStringLiteral("Ready"));
     for (QWidget *w : std::initializer_list<QWidget *>{ListBox1, UserName, PassWord, Image3, SignIn, addBotName, delBot,
                                                        helpButton})
         w->hide();
@@ -62,7 +54,6 @@ void TForm2::enableDriveView()
     for (QWidget *w : std::initializer_list<QWidget *>{Image1, connectionDelayLabel, shBottom, shLeft, shRight, Panel3})
         w->show();
 
-    Timer1->start();
     keyPreview = true;
 
     if (tableTop) {
@@ -83,9 +74,7 @@ void TForm2::enableDriveView()
                                                        wifipanel, separator2, seperator1, Shape1, Image2})
         w->show();
 
-    s.sensorReadings.fill(0);
-    s.sessionOpen = true;
-    showLinkAnswering(); // a new session starts with no ping outstanding
+    link.driveViewOpened(); // the tick runs, the headlights start at off
     Image4->move(scaled(105), scaled(75));
     driveViewShown = true;
 
@@ -93,8 +82,6 @@ void TForm2::enableDriveView()
         w->setEnabled(s.panPresent);
     headLightButton->setEnabled(s.headlightsPresent);
     headLightButton->setVisible(s.headlightsPresent);
-    s.headlightLevel = 0;
-    offLook(headLightButton);
 
     // battery and wireless reappear with the robot's next reports
     Panel2->hide();
@@ -105,21 +92,15 @@ void TForm2::disableDriveView()
 {
     if (!driveViewShown)
         return;
-    LinkState &s = linkState;
     const auto cut = [this](int v) { return int(v * displayScale); };
 
     setWindowTitle(QStringLiteral("QuorvelBot"));
-    if (!s.pathWebRtc()) // the view takes down the cloud and socket paths; WebRTC is the restart's
-        s.activePath.reset();
-    s.multiRadioPresent = false;
-    s.wifiRadioCount = 0;
 
     Image4->hide();
     ListBox1->show();
     setOuterSize(cut(240), cut(430));
     Panel1->setGeometry(Panel1->x(), cut(375), cut(430), Panel1->height());
     fitStatusBar();
-    s.batteryPercent = s.batteryState = -1;
 
     for (QWidget *w : std::initializer_list<QWidget *>{UserName, PassWord, Image3}) {
         w->setEnabled(true);
@@ -137,8 +118,6 @@ void TForm2::disableDriveView()
     // a memory button held as the view closes neither saves nor recalls
     mTimer->stop();
     memoryButtonHeld = memorySlotPressed = 0;
-    Timer1->stop();
-    Timer3->stop();
     keyPreview = false;
 
     for (QWidget *w : std::initializer_list<QWidget *>{addBotName, delBot, helpButton})
@@ -147,11 +126,9 @@ void TForm2::disableDriveView()
     tiltBar->setValue(45);
     tiltBar->hide();
 
-    s.sessionOpen = false;
-    s.FStartTime = 0;
     wifipanel->hide();
-
-    switchAccessoriesOff();
+    // the tick stops, the accessories go off, the cloud and socket paths close
+    link.driveViewClosed();
 
     laserButton->setEnabled(false);
     for (QWidget *w : std::initializer_list<QWidget *>{Panel2, Panel3, wifipanel, separator2, seperator1, Shape1, Image2})
@@ -160,30 +137,6 @@ void TForm2::disableDriveView()
 
     placeSignInPositions();
     adminOptionButton->hide();
-    s.boardSerialNumber.clear();
-}
-
-void TForm2::switchAccessoriesOff()
-{
-    // Each button is reset before its send, so a failed send leaves it off
-    // too. The headlights go off with the rest, so that the next session,
-    // which starts them at off, shows what the robot has.
-    LinkState &s = linkState;
-    if (s.laserOn) {
-        s.laserOn = false;
-        offLook(laserButton);
-        sendData(QStringLiteral("XL023456"), 0);
-    }
-    if (s.remoteChargingOn) {
-        s.remoteChargingOn = false;
-        offLook(chargingButton);
-        sendData(QStringLiteral("XQ023456"), 0);
-    }
-    if (s.headlightLevel != 0) {
-        s.headlightLevel = 0;
-        offLook(headLightButton);
-        sendData(QStringLiteral("XH000000"), 0);
-    }
 }
 
 void TForm2::placeRightHandGroup(bool tableTop)

@@ -115,7 +115,7 @@ private slots:
     void passwordChangeForgetsTheOldPassword()
     {
         Panel p(threeRobots);
-        p.form().processIncomingData(QStringLiteral("PASS1"));
+        p.form().link.processIncomingData(QStringLiteral("PASS1"));
         QVERIFY(p.file().contains("QCloud,Lab bench,lab-robot,Other,,,45:45:45:45:45:45\r\n"));
         QVERIFY(p.form().contactList.rememberMe); // back to the box's state
     }
@@ -144,7 +144,7 @@ private slots:
             else if (operation == u"delete")
                 QVERIFY_THROWS_EXCEPTION(LinkError, p.form().delBotClick());
             else
-                QVERIFY_THROWS_EXCEPTION(LinkError, p.form().processIncomingData(operation));
+                QVERIFY_THROWS_EXCEPTION(LinkError, p.form().link.processIncomingData(operation));
         }
         QCOMPARE(ends.count(), 1);
         QCOMPARE(ends.first().first().toInt(), 1);

@@ -23,9 +23,9 @@ struct Driving {
         f.selectRobot();
         f.form->driveViewShown = true;
         f.form->disableDriveView();
-        f.form->linkState.panPresent = true;
+        f.form->link.linkState.panPresent = true;
         f.form->enableDriveView();
-        f.form->linkState.activePath = ControlPath::WebRTC;
+        f.form->link.linkState.activePath = ControlPath::WebRTC;
         f.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
     }
@@ -55,19 +55,19 @@ private slots:
         QCOMPARE(d.f.fake.pointer.moves, QList<QPoint>{pad->mapToGlobal(QPoint(110, 80))});
         QVERIFY(d.form().Image4->isVisible());
 
-        d.form().driveTick(); // the pointer rests at the centre: nothing
+        d.form().link.driveTick(); // the pointer rests at the centre: nothing
         QVERIFY(d.take().isEmpty());
 
         QTest::mouseMove(pad, QPoint(165, 40));
         QCOMPARE(d.form().Image4->pos(), QPoint(159, 34));
-        d.form().linkState.maxSpeed = 84;
-        d.form().driveTick();
-        d.form().linkState.maxSpeed = 100;
-        d.form().driveTick();
+        d.form().link.linkState.maxSpeed = 84;
+        d.form().link.driveTick();
+        d.form().link.linkState.maxSpeed = 100;
+        d.form().link.driveTick();
         QCOMPARE(d.take(), (QStringList{"L152R131", "L163R137"}));
 
         QTest::mouseMove(pad, QPoint(-500, 900)); // far outside: the nearest edge
-        d.form().driveTick();
+        d.form().link.driveTick();
         QCOMPARE(d.take(), QStringList{"L099R075"}); // full back, turning left
 
         QTest::mouseRelease(pad, Qt::LeftButton, {}, QPoint(-500, 900));
@@ -76,7 +76,7 @@ private slots:
         QVERIFY(!d.form().Image4->isVisible());
         QCOMPARE(d.form().Image4->pos(), QPoint(105, 75));
         QCOMPARE(d.f.fake.pointer.moves.size(), 2);
-        d.form().driveTick();
+        d.form().link.driveTick();
         QVERIFY(d.take().isEmpty());
     }
 
@@ -87,9 +87,9 @@ private slots:
         QTest::mouseMove(pad, QPoint(200, 10));
         QTest::mousePress(pad, Qt::RightButton, {}, QPoint(200, 10));
         QTest::mouseRelease(pad, Qt::RightButton, {}, QPoint(200, 10));
-        d.form().driveTick();
+        d.form().link.driveTick();
         QVERIFY(d.take().isEmpty());
-        QCOMPARE(d.form().leftWheelDemand, 0.0f);
+        QCOMPARE(d.form().link.leftWheelDemand, 0.0f);
     }
 
     void stopsThatFailAreLogged()
@@ -101,7 +101,7 @@ private slots:
         d.f.webRtc->failing = true;
         QTest::mousePress(d.form().Image1, Qt::LeftButton, {}, QPoint(10, 10));
         QTest::mouseRelease(d.form().Image1, Qt::LeftButton, {}, QPoint(10, 10));
-        QFile log(d.form().logFilePath());
+        QFile log(d.form().link.logFilePath());
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QByteArray lines = log.readAll();
         QVERIFY(lines.contains(" : Send Error\r\n"));
@@ -128,7 +128,7 @@ private slots:
         QFETCH(QPoint, at);
         QTest::mouseMove(d.form().Image1, at);
         d.take();
-        d.form().Timer1Timer(); // the tick: no ping due, then the drive command
+        d.form().link.Timer1Timer(); // the tick: no ping due, then the drive command
         QTEST(d.take(), "sent");
     }
 
@@ -259,7 +259,7 @@ private slots:
     {
         Driving d;
         d.form().cameraMemories[0] = {5, 10};
-        d.form().linkState.headlightsPresent = true;
+        d.form().link.linkState.headlightsPresent = true;
         d.form().headLightButton->setEnabled(true);
         QFETCH(QString, keys);
         for (const QChar key : keys)
@@ -298,7 +298,7 @@ private slots:
         QTest::keyClick(d.form().Disconnect, 'l');
         QVERIFY(d.take().isEmpty()); // no laser fitted
         QCOMPARE(d.form().statusBarLabel->text(), QStringLiteral("Laser Toggle "));
-        d.form().processIncomingData(QStringLiteral("laserPresent:1"));
+        d.form().link.processIncomingData(QStringLiteral("laserPresent:1"));
         QTest::keyClick(d.form().Disconnect, 'L');
         QCOMPARE(d.take(), QStringList{"XL123456"});
         QCOMPARE(d.form().statusBarLabel->text(), QStringLiteral("Laser On"));
@@ -319,29 +319,29 @@ private slots:
         Driving d;
         QTest::mousePress(d.form().Image1, Qt::LeftButton, {}, QPoint(110, 80));
         QTest::mouseMove(d.form().Image1, QPoint(110, 0));
-        d.form().driveTick();
+        d.form().link.driveTick();
         QCOMPARE(d.take().last(), QStringLiteral("L199R199"));
 
         QFETCH(QString, end);
         if (end == "Z")
-            d.form().processIncomingData(QStringLiteral("Z"));
+            d.form().link.processIncomingData(QStringLiteral("Z"));
         else if (end == "time-out")
-            d.form().commandTimeOutTimerTimer();
+            d.form().link.commandTimeOutTimerTimer();
         else if (end == "End")
             d.form().Disconnect->click();
         else
-            d.form().restart();
+            d.form().link.restart();
         QVERIFY(!d.form().padDragging);
-        QCOMPARE(d.form().leftWheelDemand, 0.0f);
-        QCOMPARE(d.form().rightWheelDemand, 0.0f);
+        QCOMPARE(d.form().link.leftWheelDemand, 0.0f);
+        QCOMPARE(d.form().link.rightWheelDemand, 0.0f);
         for (const QString &command : d.take())
             QVERIFY2(!command.startsWith(u'L') || command == "L000R000", qPrintable(command));
 
         d.form().disableDriveView();
-        d.form().linkState.activePath = ControlPath::WebRTC;
+        d.form().link.linkState.activePath = ControlPath::WebRTC;
         d.form().enableDriveView();
-        d.form().driveTick();
-        d.form().driveTick();
+        d.form().link.driveTick();
+        d.form().link.driveTick();
         QVERIFY(d.take().isEmpty());
     }
 
@@ -383,7 +383,7 @@ private slots:
         QCOMPARE(d.take(), threeStops);
         QVERIFY(!d.form().padDragging);
         QVERIFY(!d.form().Image4->isVisible());
-        d.form().driveTick();
+        d.form().link.driveTick();
         QVERIFY(d.take().isEmpty());
     }
 };

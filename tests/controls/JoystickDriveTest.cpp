@@ -20,10 +20,10 @@ struct StickDriving {
         f.selectRobot();
         f.form->driveViewShown = true;
         f.form->disableDriveView();
-        f.form->linkState.robotModel = model;
-        f.form->linkState.panPresent = true;
+        f.form->link.linkState.robotModel = model;
+        f.form->link.linkState.panPresent = true;
         f.form->enableDriveView();
-        f.form->linkState.activePath = ControlPath::WebRTC;
+        f.form->link.linkState.activePath = ControlPath::WebRTC;
     }
     TForm2 &form() { return *f.form; }
     QStringList take()
@@ -75,7 +75,7 @@ private slots:
         QFETCH(double, x);
         QFETCH(double, y);
         d.stick(x, y);
-        d.form().driveTick();
+        d.form().link.driveTick();
         QTEST(d.take(), "sent");
     }
 
@@ -85,19 +85,19 @@ private slots:
         d.stick(0, 0); // the place at start
         QVERIFY(d.take().isEmpty());
         d.stick(0.5, -0.5);
-        const float left = d.form().leftWheelDemand;
-        d.form().leftWheelDemand = 7;
+        const float left = d.form().link.leftWheelDemand;
+        d.form().link.leftWheelDemand = 7;
         d.stick(0.5, -0.5);
-        QCOMPARE(d.form().leftWheelDemand, 7.0f);
+        QCOMPARE(d.form().link.leftWheelDemand, 7.0f);
         QVERIFY(left != 7.0f);
     }
 
     void theStickIsIgnoredOutsideASession()
     {
         StickDriving d;
-        d.form().linkState.sessionOpen = false;
+        d.form().link.linkState.sessionOpen = false;
         d.stick(0, -1);
-        QCOMPARE(d.form().leftWheelDemand, 0.0f);
+        QCOMPARE(d.form().link.leftWheelDemand, 0.0f);
     }
 
     void aFailingStopStillLeavesTheDemandsAtRest()
@@ -106,8 +106,8 @@ private slots:
         d.stick(0, -1);
         d.f.webRtc->failing = true;
         QVERIFY_THROWS_EXCEPTION(LinkError, d.stick(0, 0.001));
-        QCOMPARE(d.form().leftWheelDemand, 0.0f);
-        QCOMPARE(d.form().rightWheelDemand, 0.0f);
+        QCOMPARE(d.form().link.leftWheelDemand, 0.0f);
+        QCOMPARE(d.form().link.rightWheelDemand, 0.0f);
     }
 
     void buttons_data()
@@ -123,7 +123,7 @@ private slots:
     void buttons()
     {
         StickDriving d;
-        d.form().linkState.headlightsPresent = true;
+        d.form().link.linkState.headlightsPresent = true;
         d.form().headLightButton->setEnabled(true);
         QFETCH(quint32, buttons);
         d.form().JoyStickButtonDown(d.form().JoystickDevice1, TJoyButtons(buttons));
@@ -153,7 +153,7 @@ private slots:
         QVERIFY(!d.form().Image5->isVisibleTo(&d.form()));
         d.f.fake.joysticks.attached << polledController();
         d.form().disableDriveView();
-        d.form().linkState.activePath = ControlPath::WebRTC;
+        d.form().link.linkState.activePath = ControlPath::WebRTC;
         d.form().enableDriveView();
         TJoystickDevice &stick = *d.form().JoystickDevice1;
         QVERIFY(stick.Active());
@@ -164,13 +164,13 @@ private slots:
         pad.state.axes[1] = AxisLow; // full forward
         d.f.fake.clock.now += 100;
         stick.PollDevice();
-        d.form().driveTick();
+        d.form().link.driveTick();
         QCOMPARE(d.take(), QStringList{"L199R199"});
 
         pad.state.axes[1] = AxisRest; // let go
         d.f.fake.clock.now += 100;
         stick.PollDevice();
-        d.form().driveTick();
+        d.form().link.driveTick();
         QCOMPARE(d.take(), doubleStop);
 
         pad.state.axes[1] = AxisLow;
@@ -180,7 +180,7 @@ private slots:
         d.f.fake.joysticks.attached.clear(); // unplugged mid-drive
         d.f.fake.clock.now += 100;
         stick.PollDevice();
-        d.form().driveTick();
+        d.form().link.driveTick();
         QCOMPARE(d.take(), doubleStop);
         QVERIFY(!stick.Active());
         QVERIFY(!d.form().Image5->isVisibleTo(&d.form()));

@@ -125,7 +125,7 @@ private slots:
         QVERIFY(stick.Active());
         QVERIFY(stick.Advanced());
         QVERIFY(s.form().Image5->isVisibleTo(&s.form()));
-        QVERIFY(s.form().Timer1->isActive());
+        QVERIFY(s.form().link.Timer1->isActive());
 
         // full forward: the tick repeats the demands
         qsizetype from = s.robot.log().size();

@@ -1,61 +1,31 @@
-#include "FormFixture.h"
+#include "LinkFixture.h"
 
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 namespace {
 
 // A path hands every message to the dispatcher and drops its errors.
-void deliver(FormFixture &f, const QString &message)
+void deliver(LinkFixture &f, const QString &message)
 {
     try {
-        f.form->processIncomingData(message);
+        f.link.processIncomingData(message);
     } catch (const LinkError &) {
     }
 }
 
 // A sign-in over the direct socket, waiting for the login answer.
-void signingIn(FormFixture &f, const QString &peer = QStringLiteral("Other"),
+void signingIn(LinkFixture &f, const QString &peer = QStringLiteral("Other"),
                const QString &memories = QStringLiteral("45:45:45:45:45:45"))
 {
     f.selectRobot(peer, memories);
-    f.form->linkState.activePath = ControlPath::DirectSocket;
-    f.form->linkState.loginRequested = true;
-    f.form->linkState.pathAttempt = 0;
-    f.form->settings.accelSetting = 7;
-    f.form->SignIn->setEnabled(false);
-    f.form->Timer3->start(6000);
+    f.link.linkState.activePath = ControlPath::DirectSocket;
+    f.link.linkState.loginRequested = true;
+    f.link.linkState.pathAttempt = 0;
+    f.settings.accelSetting = 7;
+    f.link.Timer3->start(6000);
 }
-
-// An application folder of the window's own with the robot list given, for
-// as long as it lives.
-struct ListFolder {
-    QTemporaryDir dir;
-    explicit ListFolder(const QByteArray &list)
-    {
-        QFile file(dir.filePath(QStringLiteral("quorvelbot.ini")));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(list);
-        qputenv("QUORVELBOT_HOME", dir.path().toLocal8Bit());
-        QDir::setCurrent(dir.path());
-    }
-    ~ListFolder() { qunsetenv("QUORVELBOT_HOME"); }
-    QByteArray list() const
-    {
-        QFile file(dir.filePath(QStringLiteral("quorvelbot.ini")));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-};
-
-const QByteArray rememberedList = "#LastSelected:1\r\n"
-                                  "Socket,Lab bench,192.168.1.20,Other,pilot,secret,45:45:45:45:45:45\r\n";
 
 QStringList keyGroup(std::initializer_list<const char *> keys)
 {
@@ -94,14 +64,15 @@ private slots:
     }
     void loginAnswer()
     {
-        FormFixture f;
+        LinkFixture f;
         signingIn(f);
-        f.form->linkState.laserPresent = true;
-        f.form->linkState.headlightLevel = 2;
+        f.link.linkState.laserPresent = true;
+        f.link.linkState.headlightLevel = 2;
+        QSignalSpy started(&f.link, &RobotLink::sessionStarting);
         QFETCH(QString, answer);
-        f.form->processIncomingData(answer);
+        f.link.processIncomingData(answer);
 
-        const LinkState &s = f.form->linkState;
+        const LinkState &s = f.link.linkState;
         QTEST(s.isAdmin, "isAdmin");
         QTEST(s.maxSpeed, "maxSpeed");
         QTEST(s.robotModel, "model");
@@ -117,24 +88,24 @@ private slots:
         // the session has started
         QVERIFY(s.sessionOpen);
         QVERIFY(s.inSession);
-        QVERIFY(f.form->driveViewShown);
-        QVERIFY(!f.form->Timer3->isActive());
-        QVERIFY(f.form->commandTimeOutTimer->isActive());
+        QCOMPARE(started.count(), 1); // the drive view opens
+        QVERIFY(!f.link.Timer3->isActive());
+        QVERIFY(f.link.commandTimeOutTimer->isActive());
         QCOMPARE(f.socket->written.size(), 1);
         QVERIFY(f.socket->written[0].endsWith(":XE070000"));
-        QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("Logged in via Direct Socket"));
+        QCOMPARE(f.link.statusLine.text(), QStringLiteral("Logged in via Direct Socket"));
     }
 
     void loginAnswerNeedsAPendingLogin()
     {
-        FormFixture f;
+        LinkFixture f;
         signingIn(f);
-        f.form->linkState.loginRequested = false;
-        f.form->processIncomingData(QStringLiteral("AUTH:1:80:TRUE:T2"));
-        QVERIFY(!f.form->linkState.isAdmin);
-        QCOMPARE(f.form->linkState.maxSpeed, 100);
-        QVERIFY(!f.form->linkState.sessionOpen);
-        QVERIFY(f.form->Timer3->isActive());
+        f.link.linkState.loginRequested = false;
+        f.link.processIncomingData(QStringLiteral("AUTH:1:80:TRUE:T2"));
+        QVERIFY(!f.link.linkState.isAdmin);
+        QCOMPARE(f.link.linkState.maxSpeed, 100);
+        QVERIFY(!f.link.linkState.sessionOpen);
+        QVERIFY(f.link.Timer3->isActive());
         QVERIFY(f.sent().isEmpty());
     }
 
@@ -155,55 +126,29 @@ private slots:
     }
     void loginAnswerStopsAtABadField()
     {
-        FormFixture f;
+        LinkFixture f;
         QFETCH(QString, memories);
         signingIn(f, QStringLiteral("Other"), memories);
+        QSignalSpy started(&f.link, &RobotLink::sessionStarting);
         QFETCH(QString, answer);
-        QVERIFY_THROWS_EXCEPTION(LinkError, f.form->processIncomingData(answer));
-        QVERIFY(f.form->linkState.isAdmin);
-        QTEST(f.form->linkState.maxSpeed, "maxSpeed");
-        QTEST(f.form->Timer3->isActive(), "watchdogRunning");
-        QTEST(f.form->linkState.robotModel, "model");
-        QTEST(f.form->linkState.accessoryFlagsKnown, "flagsKnown");
-        QVERIFY(!f.form->linkState.sessionOpen);
-        QVERIFY(!f.form->driveViewShown);
+        QVERIFY_THROWS_EXCEPTION(LinkError, f.link.processIncomingData(answer));
+        QVERIFY(f.link.linkState.isAdmin);
+        QTEST(f.link.linkState.maxSpeed, "maxSpeed");
+        QTEST(f.link.Timer3->isActive(), "watchdogRunning");
+        QTEST(f.link.linkState.robotModel, "model");
+        QTEST(f.link.linkState.accessoryFlagsKnown, "flagsKnown");
+        QVERIFY(!f.link.linkState.sessionOpen);
+        QCOMPARE(started.count(), 0);
         QVERIFY(f.sent().isEmpty());
     }
 
-    void loginAnswerLoadsCameraMemories()
-    {
-        FormFixture f;
-        signingIn(f, QStringLiteral("Other"), QStringLiteral("10:20:30:40:50:60"));
-        f.form->processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
-        QCOMPARE(f.form->cameraMemories[0].tilt, 10);
-        QCOMPARE(f.form->cameraMemories[0].pan, 20);
-        QCOMPARE(f.form->cameraMemories[1].tilt, 30);
-        QCOMPARE(f.form->cameraMemories[1].pan, 40);
-        QCOMPARE(f.form->cameraMemories[2].tilt, 50);
-        QCOMPARE(f.form->cameraMemories[2].pan, 60);
-    }
 
-    void loginAnswerKeepsTheWindowOnTopWhenAsked_data()
-    {
-        QTest::addColumn<bool>("alwaysOnTop");
-        QTest::newRow("on") << true;
-        QTest::newRow("off") << false;
-    }
-    void loginAnswerKeepsTheWindowOnTopWhenAsked()
-    {
-        FormFixture f;
-        signingIn(f);
-        QFETCH(bool, alwaysOnTop);
-        f.form->settings.Alwaysontop = alwaysOnTop;
-        f.form->processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
-        QCOMPARE(f.form->windowFlags().testFlag(Qt::WindowStaysOnTopHint), alwaysOnTop);
-    }
 
     void loginAnswerPlacesTheCall()
     {
-        FormFixture f;
+        LinkFixture f;
         signingIn(f, QStringLiteral("lab-head"));
-        f.form->processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
+        f.link.processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
         QStringList expected{"skype create", "skype activeCallCount", "skype focus",
                              "skype openMessageDialog lab-head []", "skype focus"};
         for (const char *second : {"86", "67"}) {
@@ -214,7 +159,7 @@ private slots:
         }
         QCOMPARE(f.fake.journal, expected);
         QVERIFY(f.fake.boxes.shown.isEmpty());
-        QVERIFY(f.form->linkState.sessionOpen);
+        QVERIFY(f.link.linkState.sessionOpen);
     }
 
     void callAlreadyUp_data()
@@ -230,16 +175,16 @@ private slots:
     }
     void callAlreadyUp()
     {
-        FormFixture f;
+        LinkFixture f;
         signingIn(f, QStringLiteral("lab-head"));
         QFETCH(int, status);
         QFETCH(QString, partner);
         QFETCH(bool, sessionOpen);
         f.fake.skype.calls = {{status, partner}};
-        f.form->linkState.sessionOpen = sessionOpen;
-        f.form->processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
+        f.link.linkState.sessionOpen = sessionOpen;
+        f.link.processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
         QTEST(f.fake.journal.contains(QStringLiteral("skype focus")), "placed");
-        QVERIFY(f.form->linkState.sessionOpen);
+        QVERIFY(f.link.linkState.sessionOpen);
     }
 
     void callProblems_data()
@@ -251,29 +196,29 @@ private slots:
     }
     void callProblems()
     {
-        FormFixture f;
+        LinkFixture f;
         signingIn(f, QStringLiteral("lab-head"));
         QFETCH(bool, creationFails);
         QFETCH(bool, operationsFail);
         f.fake.skype.creationFails = creationFails;
         f.fake.skype.operationsFail = operationsFail;
-        f.form->processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
+        f.link.processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
         QCOMPARE(f.fake.boxes.shown.size(), 1);
         QVERIFY(f.fake.boxes.shown[0].text.startsWith("Cannot place a call because of a problem in place call\r\n"));
         QCOMPARE(f.fake.boxes.shown[0].icon, BoxIcon::None);
-        QVERIFY(f.form->linkState.sessionOpen); // the login goes on
+        QVERIFY(f.link.linkState.sessionOpen); // the login goes on
     }
 
     void clientIsCreatedOnceAndNotForOther()
     {
-        FormFixture f;
+        LinkFixture f;
         signingIn(f, QStringLiteral("Other"));
-        f.form->processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
+        f.link.processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
         QVERIFY(f.fake.journal.isEmpty());
         for (int i = 0; i < 2; ++i) {
             signingIn(f, QStringLiteral("lab-head"));
-            f.form->linkState.sessionOpen = false;
-            f.form->processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
+            f.link.linkState.sessionOpen = false;
+            f.link.processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
         }
         QCOMPARE(f.fake.skype.created, 1);
     }
@@ -299,20 +244,19 @@ private slots:
     }
     void refusals()
     {
-        FormFixture f;
+        LinkFixture f;
         signingIn(f);
-        f.form->SignIn->setText(QStringLiteral("Signing in"));
-        f.form->commandTimeOutTimer->start();
+        f.link.commandTimeOutTimer->start();
+        QSignalSpy signInOffered(&f.link, &RobotLink::signInReady);
         QFETCH(QString, message);
-        f.form->processIncomingData(message);
+        f.link.processIncomingData(message);
 
         // every refusal ends in the session restart
-        const LinkState &s = f.form->linkState;
+        const LinkState &s = f.link.linkState;
         QVERIFY(!s.loginRequested && !s.sessionOpen && !s.pathSocket());
-        QVERIFY(f.form->SignIn->isEnabled());
-        QCOMPARE(f.form->SignIn->text(), QStringLiteral("Sign In"));
-        QTEST(f.form->statusBarLabel->text(), "status");
-        QTEST(f.form->Timer3->isActive(), "watchdogRunning");
+        QVERIFY(signInOffered.count() >= 1);
+        QTEST(f.link.statusLine.text(), "status");
+        QTEST(f.link.Timer3->isActive(), "watchdogRunning");
         QFETCH(QString, boxText);
         if (boxText.isEmpty()) {
             QVERIFY(f.fake.boxes.shown.isEmpty());
@@ -327,28 +271,29 @@ private slots:
 
     void robotEndsTheSession()
     {
-        FormFixture f;
+        LinkFixture f;
         signingIn(f);
-        f.form->processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
+        f.link.processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
         f.fake.journal.clear();
-        f.form->processIncomingData(QStringLiteral("Z"));
+        QSignalSpy ended(&f.link, &RobotLink::sessionEnded);
+        f.link.processIncomingData(QStringLiteral("Z"));
         QVERIFY(f.socket->written.last().endsWith(":Z"));
         QCOMPARE(f.fake.journal, QStringList{"pause 500"});
-        QVERIFY(!f.form->linkState.pathSocket() && !f.form->linkState.inSession);
-        QVERIFY(!f.form->driveViewShown);
-        QVERIFY(!f.form->commandTimeOutTimer->isActive() && !f.form->Timer1->isActive());
-        QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("Ready"));
-        QCOMPARE(f.form->windowTitle(), QStringLiteral("QuorvelBot"));
+        QVERIFY(!f.link.linkState.pathSocket() && !f.link.linkState.inSession);
+        QCOMPARE(ended.count(), 1); // the sign-in view comes back
+        QVERIFY(!f.link.commandTimeOutTimer->isActive() && !f.link.Timer1->isActive());
+        QCOMPARE(f.link.statusLine.text(), QStringLiteral("Ready"));
     }
 
     void sessionEndHangsUpTheCall()
     {
-        FormFixture f;
+        LinkFixture f;
         signingIn(f, QStringLiteral("lab-head"));
         f.fake.skype.calls = {{5, "lab-head"}};
-        f.form->processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
+        f.link.processIncomingData(QStringLiteral("AUTH:1:80:x:M3"));
         f.fake.journal.clear();
-        f.form->processIncomingData(QStringLiteral("Z"));
+        QSignalSpy ended(&f.link, &RobotLink::sessionEnded);
+        f.link.processIncomingData(QStringLiteral("Z"));
         const QStringList hangUp{"skype focus",  "pause 100",   "key 18 down", "pause 100", "key 65 down",
                                  "key 65 up",    "pause 100",   "key 78 down", "key 78 up", "pause 100",
                                  "key 18 up",    "pause 500"};
@@ -371,98 +316,70 @@ private slots:
     }
     void loginResend()
     {
-        FormFixture f;
+        LinkFixture f;
         signingIn(f);
-        f.form->UserName->setText(QStringLiteral("pilot"));
-        f.form->PassWord->setText(QStringLiteral("secret"));
-        f.form->linkState.loginType = 1;
+        f.link.userName = QStringLiteral("pilot");
+        f.link.password = QStringLiteral("secret");
+        f.link.linkState.loginType = 1;
         QFETCH(bool, loginRequested);
         QFETCH(bool, sessionOpen);
         QFETCH(int, earlierResends);
-        f.form->linkState.loginRequested = loginRequested;
-        f.form->linkState.sessionOpen = sessionOpen;
-        f.form->linkState.loginResendCount = earlierResends;
+        f.link.linkState.loginRequested = loginRequested;
+        f.link.linkState.sessionOpen = sessionOpen;
+        f.link.linkState.loginResendCount = earlierResends;
         QFETCH(QString, announcement);
-        f.form->processIncomingData(announcement);
+        f.link.processIncomingData(announcement);
 
         QFETCH(bool, resent);
         if (!resent) {
             QVERIFY(f.sent().isEmpty());
-            QCOMPARE(f.form->linkState.loginResendCount, earlierResends);
+            QCOMPARE(f.link.linkState.loginResendCount, earlierResends);
             return;
         }
         QCOMPARE(f.socket->written.size(), 2);
         QVERIFY(f.socket->written[0].endsWith(":Z"));
         QVERIFY(f.socket->written[1].endsWith(":Upilot:secret:3.2:0:0"));
         QCOMPARE(f.fake.journal, QStringList{"pause 500"});
-        QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("Resending ..."));
-        QVERIFY(f.form->Timer3->isActive());
-        QCOMPARE(f.form->Timer3->interval(), 6000);
-        QCOMPARE(f.form->linkState.loginResendCount, earlierResends + 1);
+        QCOMPARE(f.link.statusLine.text(), QStringLiteral("Resending ..."));
+        QVERIFY(f.link.Timer3->isActive());
+        QCOMPARE(f.link.Timer3->interval(), 6000);
+        QCOMPARE(f.link.linkState.loginResendCount, earlierResends + 1);
     }
 
     void resendsAreSpacedAndLimited()
     {
-        FormFixture f;
+        LinkFixture f;
         signingIn(f);
         f.fake.clock.now = 1393675200045;
-        const auto announce = [&] { f.form->processIncomingData(QStringLiteral("boardSerialNumber:A1")); };
+        const auto announce = [&] { f.link.processIncomingData(QStringLiteral("boardSerialNumber:A1")); };
         announce();
-        QCOMPARE(f.form->linkState.lastResendStamp, QStringLiteral("1393675200045"));
+        QCOMPARE(f.link.linkState.lastResendStamp, QStringLiteral("1393675200045"));
         f.fake.clock.now += 100;
         announce(); // within 100 ms of the last: not again
-        QCOMPARE(f.form->linkState.loginResendCount, 1);
+        QCOMPARE(f.link.linkState.loginResendCount, 1);
         f.fake.clock.now += 1;
         announce();
         f.fake.clock.now += 1000;
         announce();
         f.fake.clock.now += 1000;
         announce(); // three in the life of the process
-        QCOMPARE(f.form->linkState.loginResendCount, 3);
+        QCOMPARE(f.link.linkState.loginResendCount, 3);
         QCOMPARE(f.socket->written.size(), 6);
-        QCOMPARE(f.form->linkState.boardSerialNumber, QStringLiteral("A1"));
+        QCOMPARE(f.link.linkState.boardSerialNumber, QStringLiteral("A1"));
     }
 
     void resendOnWebRtcSendsNoGoodbye()
     {
-        FormFixture f;
+        LinkFixture f;
         signingIn(f);
-        f.form->linkState.activePath = ControlPath::WebRTC;
-        f.form->processIncomingData(QStringLiteral("wifiNo:3"));
+        f.link.linkState.activePath = ControlPath::WebRTC;
+        f.link.processIncomingData(QStringLiteral("wifiNo:3"));
         QCOMPARE(f.webRtc->written.size(), 1);
         QVERIFY(f.webRtc->written[0].startsWith(u'U'));
         QVERIFY(f.fake.journal.isEmpty());
-        QCOMPARE(f.form->linkState.wifiRadioCount, 3);
+        QCOMPARE(f.link.linkState.wifiRadioCount, 3);
     }
 
-    void passwordAnswers_data()
-    {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("status");
-        QTest::addColumn<QString>("passwordField");
-        QTest::addColumn<QByteArray>("list");
-        const QByteArray forgotten = "#LastSelected:1\r\n"
-                                     "Socket,Lab bench,192.168.1.20,Other,,,45:45:45:45:45:45\r\n";
-        QTest::newRow("updated") << "PASS1" << "Password updated" << "" << forgotten;
-        QTest::newRow("refused") << "PASS0" << "Current password incorrect. Password not updated." << "secret"
-                                 << rememberedList;
-        QTest::newRow("alone") << "PASS" << "" << "secret" << rememberedList;
-        QTest::newRow("other verdict") << "PASS7" << "" << "secret" << rememberedList;
-    }
-    void passwordAnswers()
-    {
-        ListFolder home(rememberedList);
-        FormFixture f;
-        f.form->loadQuorvelbot(); // fills in the remembered credentials and checks Remember Me
-        QCOMPARE(f.form->PassWord->text(), QStringLiteral("secret"));
-        QVERIFY(f.form->contactList.rememberMe);
-        QFETCH(QString, answer);
-        f.form->processIncomingData(answer);
-        QTEST(f.form->statusBarLabel->text(), "status");
-        QTEST(f.form->PassWord->text(), "passwordField");
-        QVERIFY(f.form->contactList.rememberMe);
-        QTEST(home.list(), "list"); // the old password is not kept after a change
-    }
 
     void adminAndCloudLines_data()
     {
@@ -486,13 +403,13 @@ private slots:
     }
     void adminAndCloudLines()
     {
-        FormFixture f;
+        LinkFixture f;
         f.selectRobot();
-        f.form->commandTimeOutTimer->start();
+        f.link.commandTimeOutTimer->start();
         QFETCH(QString, message);
-        f.form->processIncomingData(message);
-        QTEST(f.form->statusBarLabel->text(), "status");
-        QTEST(f.form->commandTimeOutTimer->isActive(), "timeOutRunning");
+        f.link.processIncomingData(message);
+        QTEST(f.link.statusLine.text(), "status");
+        QTEST(f.link.commandTimeOutTimer->isActive(), "timeOutRunning");
         QFETCH(QString, boxText);
         QCOMPARE(f.fake.boxes.shown.size(), boxText.isEmpty() ? 0 : 1);
         if (!boxText.isEmpty()) {
@@ -500,41 +417,41 @@ private slots:
             QCOMPARE(f.fake.boxes.shown[0].icon, BoxIcon::Warning);
         }
         if (message.startsWith(u'#'))
-            QCOMPARE(f.form->linkState.userListText, message);
+            QCOMPARE(f.link.linkState.userListText, message);
         if (message.startsWith(QLatin1String("AdminChannel")))
-            QCOMPARE(f.form->linkState.adminChannelReply, QStringLiteral("VALID,a,b,c"));
+            QCOMPARE(f.link.linkState.adminChannelReply, QStringLiteral("VALID,a,b,c"));
         QVERIFY(f.sent().isEmpty());
     }
 
     void cloudServiceReachedTheRobot()
     {
-        FormFixture f;
+        LinkFixture f;
         f.selectRobot();
-        f.form->linkState.activePath = ControlPath::CloudService;
-        f.form->linkState.loginRequested = true;
-        f.form->linkState.cloudSessionId = 0x12345;
-        f.form->linkState.loginType = 1;
-        f.form->UserName->setText(QStringLiteral("pilot"));
-        f.form->PassWord->setText(QStringLiteral("secret"));
-        f.form->Timer3->setInterval(10000);
-        f.form->commandTimeOutTimer->start();
-        f.form->processIncomingData(QStringLiteral("CONNSUC"));
-        QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("Looking for Lab bench via QCS"));
+        f.link.linkState.activePath = ControlPath::CloudService;
+        f.link.linkState.loginRequested = true;
+        f.link.linkState.cloudSessionId = 0x12345;
+        f.link.linkState.loginType = 1;
+        f.link.userName = QStringLiteral("pilot");
+        f.link.password = QStringLiteral("secret");
+        f.link.Timer3->setInterval(10000);
+        f.link.commandTimeOutTimer->start();
+        f.link.processIncomingData(QStringLiteral("CONNSUC"));
+        QCOMPARE(f.link.statusLine.text(), QStringLiteral("Looking for Lab bench via QCS"));
         QCOMPARE(f.cloud->written, QStringList{"12345:Upilot:secret:3.2:0:0"});
-        QVERIFY(f.form->Timer3->isActive());
-        QVERIFY(!f.form->commandTimeOutTimer->isActive());
+        QVERIFY(f.link.Timer3->isActive());
+        QVERIFY(!f.link.commandTimeOutTimer->isActive());
     }
 
     void everyMessageRestartsARunningTimeOut()
     {
-        FormFixture f;
-        f.form->processIncomingData(QStringLiteral("unknown"));
-        QVERIFY(!f.form->commandTimeOutTimer->isActive()); // a stopped one stays stopped
-        f.form->commandTimeOutTimer->start();
+        LinkFixture f;
+        f.link.processIncomingData(QStringLiteral("unknown"));
+        QVERIFY(!f.link.commandTimeOutTimer->isActive()); // a stopped one stays stopped
+        f.link.commandTimeOutTimer->start();
         QTest::qWait(40);
-        const int before = f.form->commandTimeOutTimer->remainingTime();
-        f.form->processIncomingData(QStringLiteral("ZZ"));
-        QVERIFY(f.form->commandTimeOutTimer->remainingTime() > before);
+        const int before = f.link.commandTimeOutTimer->remainingTime();
+        f.link.processIncomingData(QStringLiteral("ZZ"));
+        QVERIFY(f.link.commandTimeOutTimer->remainingTime() > before);
     }
 
     void robotFacts_data()
@@ -549,18 +466,18 @@ private slots:
     }
     void robotFacts()
     {
-        FormFixture f;
+        LinkFixture f;
         QFETCH(QString, message);
-        f.form->processIncomingData(message);
-        QTEST(f.form->linkState.headType, "headType");
-        QTEST(f.form->linkState.robotSerialNumber, "robotSerial");
+        f.link.processIncomingData(message);
+        QTEST(f.link.linkState.headType, "headType");
+        QTEST(f.link.linkState.robotSerialNumber, "robotSerial");
     }
 
     void wifiRadioCountMustBeANumber()
     {
-        FormFixture f;
-        QVERIFY_THROWS_EXCEPTION(LinkError, f.form->processIncomingData(QStringLiteral("wifiNo:two")));
-        QCOMPARE(f.form->linkState.wifiRadioCount, 0);
+        LinkFixture f;
+        QVERIFY_THROWS_EXCEPTION(LinkError, f.link.processIncomingData(QStringLiteral("wifiNo:two")));
+        QCOMPARE(f.link.linkState.wifiRadioCount, 0);
     }
 
     void driveAlertsAndWifiAck_data()
@@ -577,16 +494,16 @@ private slots:
     }
     void driveAlertsAndWifiAck()
     {
-        FormFixture f;
-        f.form->linkState.requestedNetwork = QStringLiteral("Office");
-        f.form->linkState.wifiSwitchPending = true;
+        LinkFixture f;
+        f.link.linkState.requestedNetwork = QStringLiteral("Office");
+        f.link.linkState.wifiSwitchPending = true;
         QFETCH(QString, message);
-        f.form->processIncomingData(message);
-        QTEST(f.form->statusBarLabel->text(), "status");
-        QCOMPARE(f.form->statusBarTimer->isActive(), !f.form->statusBarLabel->text().isEmpty());
-        QCOMPARE(f.form->linkState.wifiSwitchPending, message != QLatin1String("ACKWIFI"));
+        f.link.processIncomingData(message);
+        QTEST(f.link.statusLine.text(), "status");
+        QCOMPARE(f.link.statusLine.statusBarTimer->isActive(), !f.link.statusLine.text().isEmpty());
+        QCOMPARE(f.link.linkState.wifiSwitchPending, message != QLatin1String("ACKWIFI"));
     }
 };
 
-QTEST_MAIN(DispatcherTest)
+QTEST_GUILESS_MAIN(DispatcherTest)
 #include "DispatcherTest.moc"

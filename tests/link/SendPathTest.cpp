@@ -28,9 +28,9 @@ private slots:
         QFETCH(std::optional<ControlPath>, active);
         FormFixture f;
         f.fake.clock.now = QDateTime(QDate(2014, 3, 1), QTime(12, 0, 0, 45), Qt::UTC).toMSecsSinceEpoch();
-        f.form->linkState.cloudSessionId = 48879;
-        f.form->linkState.activePath = active;
-        f.form->sendData(QStringLiteral("L000R000"), 0);
+        f.form->link.linkState.cloudSessionId = 48879;
+        f.form->link.linkState.activePath = active;
+        f.form->link.sendData(QStringLiteral("L000R000"), 0);
         QTEST(f.cloud->written, "onCloud");
         QTEST(f.socket->written, "onSocket");
         QTEST(f.webRtc->written, "onWebRtc");
@@ -39,8 +39,8 @@ private slots:
     void pingGoesOutOnWebRtcExactlyAsBuilt()
     {
         FormFixture f;
-        f.form->linkState.activePath = ControlPath::WebRTC;
-        f.form->sendData(QStringLiteral("PING:1393675200045"), 0);
+        f.form->link.linkState.activePath = ControlPath::WebRTC;
+        f.form->link.sendData(QStringLiteral("PING:1393675200045"), 0);
         QCOMPARE(f.webRtc->written, QStringList{"PING:1393675200045"});
     }
 
@@ -52,12 +52,12 @@ private slots:
         f.form->settings.Logging = true;
         f.socket->ready = false;
         f.webRtc->ready = false;
-        f.form->linkState.activePath = ControlPath::DirectSocket;
-        f.form->sendData(QStringLiteral("L000R000"), 0);
-        f.form->linkState.activePath = ControlPath::WebRTC;
-        f.form->sendData(QStringLiteral("L000R000"), 0);
+        f.form->link.linkState.activePath = ControlPath::DirectSocket;
+        f.form->link.sendData(QStringLiteral("L000R000"), 0);
+        f.form->link.linkState.activePath = ControlPath::WebRTC;
+        f.form->link.sendData(QStringLiteral("L000R000"), 0);
         QVERIFY(f.sent().isEmpty());
-        QVERIFY(!QFile::exists(f.form->logFilePath()));
+        QVERIFY(!QFile::exists(f.form->link.logFilePath()));
     }
 
     void socketFailureIsLoggedNotRaised()
@@ -67,9 +67,9 @@ private slots:
         FormFixture f;
         f.form->settings.Logging = true;
         f.socket->failing = true;
-        f.form->linkState.activePath = ControlPath::DirectSocket;
-        f.form->sendData(QStringLiteral("L000R000"), 0);
-        QFile log(f.form->logFilePath());
+        f.form->link.linkState.activePath = ControlPath::DirectSocket;
+        f.form->link.sendData(QStringLiteral("L000R000"), 0);
+        QFile log(f.form->link.logFilePath());
         QVERIFY(log.open(QIODevice::ReadOnly));
         QVERIFY(log.readAll().endsWith(" : connection lost\r\n"));
     }
@@ -78,10 +78,10 @@ private slots:
     {
         FormFixture f;
         f.cloud->failing = f.webRtc->failing = true;
-        f.form->linkState.activePath = ControlPath::CloudService;
-        f.form->sendData(QStringLiteral("Z"), 0); // cloud: no trace
-        f.form->linkState.activePath = ControlPath::WebRTC;
-        QVERIFY_THROWS_EXCEPTION(LinkError, f.form->sendData(QStringLiteral("Z"), 0)); // WebRTC: the caller's
+        f.form->link.linkState.activePath = ControlPath::CloudService;
+        f.form->link.sendData(QStringLiteral("Z"), 0); // cloud: no trace
+        f.form->link.linkState.activePath = ControlPath::WebRTC;
+        QVERIFY_THROWS_EXCEPTION(LinkError, f.form->link.sendData(QStringLiteral("Z"), 0)); // WebRTC: the caller's
     }
 };
 

@@ -1,8 +1,7 @@
-#include "FormFixture.h"
+#include "LinkFixture.h"
 
 #include <QDateTime>
 #include <QFile>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -23,12 +22,12 @@ private slots:
     {
         QFETCH(int, length);
         QFETCH(int, shown);
-        FormFixture f;
+        LinkFixture f;
         QString text;
         for (int i = 0; i < length; ++i)
             text += QChar(u'a' + i % 26);
-        f.form->statusBarDisplay(text, false);
-        const QString line = f.form->statusBarLabel->text();
+        f.link.statusBarDisplay(text, false);
+        const QString line = f.link.statusLine.text();
         QCOMPARE(line.size(), shown);
         if (length > 55)
             QCOMPARE(line, text.left(55) + "..");
@@ -36,55 +35,55 @@ private slots:
 
     void clearingTimer()
     {
-        FormFixture f;
-        QTimer &timer = *f.form->statusBarTimer;
+        LinkFixture f;
+        QTimer &timer = *f.link.statusLine.statusBarTimer;
         QCOMPARE(timer.interval(), 5000);
         QVERIFY(!timer.isActive());
 
-        f.form->statusBarDisplay("A", true);
+        f.link.statusBarDisplay("A", true);
         QVERIFY(timer.isActive());
         const int deadline = timer.remainingTime();
         QTest::qWait(30);
         // a second self-clearing text keeps the first one's deadline
-        f.form->statusBarDisplay("B", true);
+        f.link.statusBarDisplay("B", true);
         QVERIFY(timer.remainingTime() < deadline);
-        QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("B"));
-        f.form->statusBarTimerTimer();
-        QCOMPARE(f.form->statusBarLabel->text(), QString());
+        QCOMPARE(f.link.statusLine.text(), QStringLiteral("B"));
+        f.link.statusLine.statusBarTimerTimer();
+        QCOMPARE(f.link.statusLine.text(), QString());
         QVERIFY(!timer.isActive());
 
         // a permanent text switches the clearing off
-        f.form->statusBarDisplay("A", true);
-        f.form->statusBarDisplay("C", false);
+        f.link.statusBarDisplay("A", true);
+        f.link.statusBarDisplay("C", false);
         QVERIFY(!timer.isActive());
-        QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("C"));
+        QCOMPARE(f.link.statusLine.text(), QStringLiteral("C"));
     }
 
     void clearsItselfForReal()
     {
-        FormFixture f;
-        f.form->statusBarTimer->setInterval(20);
-        f.form->statusBarDisplay("A", true);
-        QTRY_COMPARE_WITH_TIMEOUT(f.form->statusBarLabel->text(), QString(), 2000);
+        LinkFixture f;
+        f.link.statusLine.statusBarTimer->setInterval(20);
+        f.link.statusBarDisplay("A", true);
+        QTRY_COMPARE_WITH_TIMEOUT(f.link.statusLine.text(), QString(), 2000);
     }
 
     void logFile()
     {
         QTemporaryDir dir;
         QVERIFY(QDir::setCurrent(dir.path()));
-        FormFixture f;
-        QCOMPARE(f.form->logFilePath(), QDir(dir.path()).absoluteFilePath("log.txt"));
+        LinkFixture f;
+        QCOMPARE(f.link.logFilePath(), QDir(dir.path()).absoluteFilePath("log.txt"));
 
-        f.form->writelogfile("not written");
-        QVERIFY(!QFile::exists(f.form->logFilePath()));
+        f.link.writelogfile("not written");
+        QVERIFY(!QFile::exists(f.link.logFilePath()));
 
-        f.form->settings.Logging = true;
+        f.settings.Logging = true;
         f.fake.clock.now = QDateTime(QDate(2014, 3, 1), QTime(14, 3, 7, 45), Qt::UTC).toMSecsSinceEpoch();
-        f.form->writelogfile("Send Error Pan Left");
+        f.link.writelogfile("Send Error Pan Left");
         f.fake.clock.now += 3600 * 1000 * 10 + 5;
-        f.form->writelogfile(QString::fromUtf8("caf\u00e9 \u20ac"));
+        f.link.writelogfile(QString::fromUtf8("caf\u00e9 \u20ac"));
 
-        QFile log(f.form->logFilePath());
+        QFile log(f.link.logFilePath());
         QVERIFY(log.open(QIODevice::ReadOnly));
         QCOMPARE(log.readAll(), QByteArray("14:03:07.045 : Send Error Pan Left\r\n"
                                            "00:03:07.050 : caf\xe9 ?\r\n"));
@@ -95,11 +94,11 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("log.txt")); // a folder where the file should be
         QVERIFY(QDir::setCurrent(dir.path()));
-        FormFixture f;
-        f.form->settings.Logging = true;
-        QVERIFY_THROWS_EXCEPTION(LinkError, f.form->writelogfile("x"));
+        LinkFixture f;
+        f.settings.Logging = true;
+        QVERIFY_THROWS_EXCEPTION(LinkError, f.link.writelogfile("x"));
     }
 };
 
-QTEST_MAIN(StatusLineTest)
+QTEST_GUILESS_MAIN(StatusLineTest)
 #include "StatusLineTest.moc"

@@ -31,14 +31,14 @@ struct Reporting {
         f.form->driveViewShown = true;
         f.form->disableDriveView();
         f.form->enableDriveView();
-        f.form->linkState.activePath = ControlPath::WebRTC;
+        f.form->link.linkState.activePath = ControlPath::WebRTC;
         f.form->show();
     }
     TForm2 &form() { return *f.form; }
     void deliver(const QString &message)
     {
         try {
-            f.form->processIncomingData(message);
+            f.form->link.processIncomingData(message);
         } catch (const LinkError &) {
         }
     }
@@ -72,14 +72,14 @@ private slots:
     {
         Reporting r;
         r.deliver(QStringLiteral("K0530"));
-        QCOMPARE(r.form().linkState.sensorReadings, (std::array<int, 4>{0, 25, 0, 0}));
+        QCOMPARE(r.form().link.linkState.sensorReadings, (std::array<int, 4>{0, 25, 0, 0}));
         QVERIFY(r.red(r.form().shRight) && r.red(r.form().shLeft));
         QCOMPARE(r.form().shRight->height(), 26);
         QCOMPARE(r.form().shLeft->height(), 45);
         QCOMPARE(r.form().shRight->x(), 115);
 
         r.deliver(QStringLiteral("K6570224055"));
-        QCOMPARE(r.form().linkState.sensorReadings, (std::array<int, 4>{60, 60, 17, 35}));
+        QCOMPARE(r.form().link.linkState.sensorReadings, (std::array<int, 4>{60, 60, 17, 35}));
         QCOMPARE(r.form().statusBarLabel->text(), QStringLiteral("Cliff ahead, cannot go forward"));
         QCOMPARE(r.form().shRight->height(), 0);
         QCOMPARE(r.form().shLeft->height(), 19);
@@ -125,7 +125,7 @@ private slots:
     {
         Reporting r;
         QFETCH(QString, model);
-        r.form().linkState.robotModel = model;
+        r.form().link.linkState.robotModel = model;
         QFETCH(bool, chargingEnabled);
         r.form().chargingButton->setEnabled(!chargingEnabled); // so each report must change it
         QFETCH(QString, report);
@@ -133,8 +133,8 @@ private slots:
         QVERIFY(r.form().Panel2->isVisible());
         QTEST(r.batteryShown(), "shown");
         QTEST(r.form().Panel2->toolTip(), "tooltip");
-        QTEST(r.form().linkState.batteryPercent, "percent");
-        QTEST(r.form().linkState.batteryState, "state");
+        QTEST(r.form().link.linkState.batteryPercent, "percent");
+        QTEST(r.form().link.linkState.batteryState, "state");
         QTEST(r.form().chargingButton->isEnabled(), "chargingEnabled");
     }
 
@@ -145,11 +145,11 @@ private slots:
         r.deliver(QStringLiteral("bd45")); // no commas: shown, emptied, stopped
         QVERIFY(r.form().Panel2->isVisible());
         QVERIFY(r.batteryShown().isEmpty());
-        QCOMPARE(r.form().linkState.batteryPercent, 45);
+        QCOMPARE(r.form().link.linkState.batteryPercent, 45);
         r.deliver(QStringLiteral("bz"));
         QVERIFY(!r.form().Panel2->isVisible());
-        QCOMPARE(r.form().linkState.batteryState, -1);
-        QCOMPARE(r.form().linkState.batteryPercent, 45);
+        QCOMPARE(r.form().link.linkState.batteryState, -1);
+        QCOMPARE(r.form().link.linkState.batteryPercent, 45);
     }
 
     void lowBatteryStopsChargingTheHead_data()
@@ -164,21 +164,21 @@ private slots:
     void lowBatteryStopsChargingTheHead()
     {
         Reporting r;
-        r.form().linkState.remoteChargingOn = true;
+        r.form().link.linkState.remoteChargingOn = true;
         QFETCH(QString, report);
         r.deliver(report);
         QTEST(r.f.webRtc->written, "sent");
         QFETCH(QStringList, sent);
-        QCOMPARE(r.form().linkState.remoteChargingOn, sent.isEmpty());
+        QCOMPARE(r.form().link.linkState.remoteChargingOn, sent.isEmpty());
     }
 
     void chargingReportsResetTheButton()
     {
         Reporting r;
-        r.form().linkState.remoteChargingOn = true;
+        r.form().link.linkState.remoteChargingOn = true;
         r.form().chargingButton->setEnabled(true);
         r.deliver(QStringLiteral("bc80"));
-        QVERIFY(!r.form().linkState.remoteChargingOn);
+        QVERIFY(!r.form().link.linkState.remoteChargingOn);
         QVERIFY(!r.form().chargingButton->isEnabled());
         QVERIFY(r.f.webRtc->written.isEmpty());
     }
@@ -200,20 +200,20 @@ private slots:
     void wireless()
     {
         Reporting r;
-        r.form().linkState.currentNetwork = QStringLiteral("before");
+        r.form().link.linkState.currentNetwork = QStringLiteral("before");
         QFETCH(QString, report);
         r.deliver(report);
         QVERIFY(r.form().wifipanel->isVisible());
         QTEST(r.wifiShown(), "shown");
         QTEST(r.form().wifipanel->toolTip(), "tooltip");
         if (!report.startsWith(QLatin1String("W~eth~")))
-            QTEST(r.form().linkState.currentNetwork, "network");
+            QTEST(r.form().link.linkState.currentNetwork, "network");
     }
 
     void wirelessWaitsForASwitch()
     {
         Reporting r;
-        r.form().linkState.wifiSwitchPending = true;
+        r.form().link.linkState.wifiSwitchPending = true;
         r.deliver(QStringLiteral("WHome:80"));
         QVERIFY(!r.form().wifipanel->isVisible());
         r.deliver(QStringLiteral("ACKWIFI"));
@@ -225,14 +225,14 @@ private slots:
     {
         Reporting r;
         r.deliver(QStringLiteral("laserPresent:1"));
-        QVERIFY(r.form().linkState.laserPresent && r.form().laserButton->isEnabled());
+        QVERIFY(r.form().link.linkState.laserPresent && r.form().laserButton->isEnabled());
         r.deliver(QStringLiteral("laserPresent:true"));
-        QVERIFY(!r.form().linkState.laserPresent && !r.form().laserButton->isEnabled());
-        r.form().statusBarDisplay(QStringLiteral("something"), true);
+        QVERIFY(!r.form().link.linkState.laserPresent && !r.form().laserButton->isEnabled());
+        r.form().link.statusBarDisplay(QStringLiteral("something"), true);
         r.deliver(QStringLiteral("Enet one,80 net two,40"));
-        QCOMPARE(r.form().linkState.networkScanText, QStringLiteral("Enet~one,80~net~two,40"));
+        QCOMPARE(r.form().link.linkState.networkScanText, QStringLiteral("Enet~one,80~net~two,40"));
         QCOMPARE(r.form().statusBarLabel->text(), QString());
-        QVERIFY(r.form().statusBarTimer->isActive()); // emptied without touching the timer
+        QVERIFY(r.form().link.statusLine.statusBarTimer->isActive()); // emptied without touching the timer
     }
 
     void headlights()
@@ -260,7 +260,7 @@ private slots:
         Reporting r;
         r.form().LaserButtonClick();
         QVERIFY(r.f.webRtc->written.isEmpty()); // none fitted
-        r.form().linkState.laserPresent = true;
+        r.form().link.linkState.laserPresent = true;
         r.form().LaserButtonClick();
         QVERIFY(r.form().laserButton->font().bold());
         r.form().LaserButtonClick();
@@ -269,7 +269,7 @@ private slots:
         r.f.webRtc->failing = true;
         r.form().LaserButtonClick();
         QCOMPARE(r.form().statusBarLabel->text(), QStringLiteral("Laser Switching failure"));
-        QVERIFY(!r.form().linkState.laserOn);
+        QVERIFY(!r.form().link.linkState.laserOn);
     }
 
     void chargingButton_data()
@@ -290,7 +290,7 @@ private slots:
         Reporting r;
         QFETCH(int, percent);
         QFETCH(bool, pathFails);
-        r.form().linkState.batteryPercent = percent;
+        r.form().link.linkState.batteryPercent = percent;
         r.f.webRtc->failing = pathFails;
         r.form().CharginButtonClick();
         QTEST(r.f.webRtc->written, "sent");

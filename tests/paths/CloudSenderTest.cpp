@@ -1,8 +1,6 @@
+#include "LinkFixture.h"
 #include "paths/CloudTransport.h"
 #include "paths/TClientPusher.h"
-#include "ui/TForm2.h"
-
-#include "FakePlatform.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -47,12 +45,11 @@ private slots:
     {
         CompanionListener companion;
         QVERIFY(companion.listen());
-        FakePlatform fake;
-        TForm2 form(fake.platform());
-        form.linkState.activePath = ControlPath::CloudService;
-        form.linkState.cloudSessionId = 48879;
-        form.sendData(QStringLiteral("L000R000"), 0);
-        form.sendData(QString::fromUtf8("Up\u00e9lot:x:3.2:0:0"), 0);
+        LinkFixture f(true);
+        f.link.linkState.activePath = ControlPath::CloudService;
+        f.link.linkState.cloudSessionId = 48879;
+        f.link.sendData(QStringLiteral("L000R000"), 0);
+        f.link.sendData(QString::fromUtf8("Up\u00e9lot:x:3.2:0:0"), 0);
         QTRY_COMPARE_WITH_TIMEOUT(companion.received.size(), 2, 5000);
         QTRY_VERIFY_WITH_TIMEOUT(companion.received[0].endsWith("\n") && companion.received[1].endsWith("\n"), 5000);
         // two senders, two connections, in either order
@@ -89,5 +86,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CloudSenderTest)
+QTEST_GUILESS_MAIN(CloudSenderTest)
 #include "CloudSenderTest.moc"

@@ -44,7 +44,7 @@ QByteArray cloudConfig(int bytes)
 struct CompanionSession {
     explicit CompanionSession(const QString &pathKey) : desk(pathKey, &shell, &pause)
     {
-        form().linkState.pythonPath = Python;
+        form().link.linkState.pythonPath = Python;
     }
     TForm2 &form() { return *desk.form; }
     QString home() const { return desk.home.path(); }
@@ -72,15 +72,15 @@ struct CompanionSession {
     // Drives forward and checks the command reached the robot.
     bool drive()
     {
-        form().leftWheelDemand = form().rightWheelDemand = 60;
-        form().driveTick();
-        return robot.waitForLog(QStringLiteral("< ") + driveCommand({60, 60}, form().linkState.maxSpeed).text);
+        form().link.leftWheelDemand = form().link.rightWheelDemand = 60;
+        form().link.driveTick();
+        return robot.waitForLog(QStringLiteral("< ") + driveCommand({60, 60}, form().link.linkState.maxSpeed).text);
     }
     // Has the robot report its battery and checks the report arrived.
     bool batteryReportArrives()
     {
         robot.command(QStringLiteral("send bd12,3.5,42"));
-        return QTest::qWaitFor([this] { return form().linkState.batteryPercent == 42; }, CompanionMs);
+        return QTest::qWaitFor([this] { return form().link.linkState.batteryPercent == 42; }, CompanionMs);
     }
 
     TrackingShell shell;
@@ -141,7 +141,7 @@ private slots:
         QTest::mouseClick(s.form().SignIn, Qt::LeftButton);
         QVERIFY(s.waitForStatus(QStringLiteral("Logged in via QCS")));
         QCOMPARE(s.shell.starts.size(), 2);
-        QCOMPARE(s.shell.starts[0].program, TForm2::companionStopper());
+        QCOMPARE(s.shell.starts[0].program, RobotLink::companionStopper());
         QCOMPARE(s.shell.starts[1].program, Python);
         const QString data = QDir(s.home()).filePath(QStringLiteral("Data"));
         QCOMPARE(s.shell.starts[1].arguments, (QStringList{data + QStringLiteral("/qcloud.py"), "Lab bench"}));
@@ -150,7 +150,7 @@ private slots:
         QVERIFY(isRunning(companion));
         // the character outside ASCII reaches the companion as "?"
         QVERIFY2(s.companionLog(CloudCompanion)
-                     .contains(cloudFrame(s.form().linkState.cloudSessionId, QStringLiteral("Upil?t:vindra:3.2:"))),
+                     .contains(cloudFrame(s.form().link.linkState.cloudSessionId, QStringLiteral("Upil?t:vindra:3.2:"))),
                  qPrintable(s.companionLog(CloudCompanion)));
         QVERIFY(s.robot.log().contains(QStringLiteral("signed in as pil?t")));
 
@@ -191,9 +191,9 @@ private slots:
         QVERIFY(isRunning(stranger));
 
         QTest::mouseClick(s.form().SignIn, Qt::LeftButton);
-        QCOMPARE(s.form().Timer3->interval(), 20000);
+        QCOMPARE(s.form().link.Timer3->interval(), 20000);
         QVERIFY(s.waitForStatus(QStringLiteral("Logged in via WebRTC")));
-        QVERIFY(!s.form().Timer3->isActive());
+        QVERIFY(!s.form().link.Timer3->isActive());
         const StartedProgram companion = s.shell.lastStartOf(WebRtcCompanion);
         QVERIFY(isRunning(companion));
         QCOMPARE(s.shell.starts.last().arguments, QStringList{"nodewebkit/webrtc"});
@@ -206,14 +206,14 @@ private slots:
         QVERIFY(s.robot.waitForLog(QStringLiteral("the controller said Z")));
         QTRY_VERIFY(!isRunning(companion));
         QVERIFY(isRunning(stranger));
-        QVERIFY(s.form().webSocketServer->isListening());
+        QVERIFY(s.form().link.webSocketServer->isListening());
         QVERIFY(s.form().SignIn->isEnabled());
     }
 
     void aSignInBeforeTheStartUpStepFindsTheInterpreter()
     {
         CompanionSession s(QStringLiteral("QCloud"));
-        s.form().linkState.pythonPath.clear(); // the delayed start-up step has not run yet
+        s.form().link.linkState.pythonPath.clear(); // the delayed start-up step has not run yet
         QVERIFY(s.robot.start());
         QVERIFY(s.installCloudCompanion());
         const QTemporaryDir bin;
@@ -223,7 +223,7 @@ private slots:
 
         QTest::mouseClick(s.form().SignIn, Qt::LeftButton);
         QVERIFY(s.waitForStatus(QStringLiteral("Logged in via QCS")));
-        QCOMPARE(s.form().linkState.pythonPath, interpreter);
+        QCOMPARE(s.form().link.linkState.pythonPath, interpreter);
         QVERIFY(isRunning(s.shell.lastStartOf(interpreter)));
     }
 
@@ -266,7 +266,7 @@ private slots:
         CompanionSession s(QStringLiteral("QCloud"));
         QFETCH(QString, interpreter);
         QFETCH(bool, script);
-        s.form().linkState.pythonPath = interpreter;
+        s.form().link.linkState.pythonPath = interpreter;
         QVERIFY(script ? s.installCloudCompanion() : QFile::remove(QDir(s.home()).filePath(CloudCompanion)));
         const QTemporaryDir emptyFolder;
         const SearchPath path({emptyFolder.path()});
@@ -280,8 +280,8 @@ private slots:
         QVERIFY(s.form().SignIn->isEnabled());
         QCOMPARE(s.form().SignIn->text(), QStringLiteral("Sign In"));
         QCOMPARE(s.form().statusBarLabel->text(), QString());
-        QVERIFY(!s.form().linkState.pathCloud() && !s.form().linkState.loginRequested);
-        QVERIFY(!s.form().Timer3->isActive());
+        QVERIFY(!s.form().link.linkState.pathCloud() && !s.form().link.linkState.loginRequested);
+        QVERIFY(!s.form().link.Timer3->isActive());
         QVERIFY(!s.shell.lastStartOf(interpreter).isValid());
     }
 
@@ -323,12 +323,12 @@ private slots:
             QVERIFY(isRunning(started));
 
         // the watchdog runs from the companion's start
-        QVERIFY(s.form().Timer3->isActive());
-        QCOMPARE(s.form().Timer3->interval(), 20000);
-        s.form().Timer3Timer(); // the companion's 20 s are up
+        QVERIFY(s.form().link.Timer3->isActive());
+        QCOMPARE(s.form().link.Timer3->interval(), 20000);
+        s.form().link.Timer3Timer(); // the companion's 20 s are up
         QCOMPARE(s.form().statusBarLabel->text(), QStringLiteral("Could not find QuorvelBot, check QuorvelBot"));
         QVERIFY(s.form().SignIn->isEnabled());
-        QVERIFY(!s.form().linkState.pathCloud());
+        QVERIFY(!s.form().link.linkState.pathCloud());
         QTRY_VERIFY_WITH_TIMEOUT(!isRunning(started), CompanionMs);
         QTRY_VERIFY_WITH_TIMEOUT(portIsFree(8817), CompanionMs);
     }
@@ -364,14 +364,14 @@ private slots:
         QTest::mouseClick(s.form().SignIn, Qt::LeftButton);
         QFETCH(QString, outcome);
         if (!robotAnswersPing && !webRtcCompanion) {
-            QVERIFY(s.form().linkState.pathWebRtc());
-            QVERIFY(s.form().Timer3->isActive());
-            s.form().Timer3Timer(); // the WebRTC companion's 20 s are up
+            QVERIFY(s.form().link.linkState.pathWebRtc());
+            QVERIFY(s.form().link.Timer3->isActive());
+            s.form().link.Timer3Timer(); // the WebRTC companion's 20 s are up
         }
         QVERIFY2(s.waitForStatus(outcome), qPrintable(s.form().statusBarLabel->text()));
         QCOMPARE(s.shell.lastStartOf(Python).isValid(), outcome.endsWith(QLatin1String("QCS")));
         QCOMPARE(s.form().SignIn->isEnabled(), outcome.startsWith(QLatin1String("Could not")));
-        QTEST(s.form().linkState.pathAttempt, "pathAttempt");
+        QTEST(s.form().link.linkState.pathAttempt, "pathAttempt");
     }
 };
 

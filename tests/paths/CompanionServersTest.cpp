@@ -96,9 +96,9 @@ private slots:
     {
         SignInFixture desk(QStringLiteral("webRTC"));
         desk.form->SignInClick();
-        desk.form->loginUsingQCS(QLatin1String(SignInFixture::Description));
-        QCOMPARE(desk.form->webSocketServer->serverAddress(), QHostAddress(QHostAddress::LocalHost));
-        QCOMPARE(desk.form->IdTCPServer1->serverAddress(), QHostAddress(QHostAddress::LocalHost));
+        desk.form->link.loginUsingQCS(QLatin1String(SignInFixture::Description));
+        QCOMPARE(desk.form->link.webSocketServer->serverAddress(), QHostAddress(QHostAddress::LocalHost));
+        QCOMPARE(desk.form->link.IdTCPServer1->serverAddress(), QHostAddress(QHostAddress::LocalHost));
         // this machine's other addresses find nobody listening on either port
         for (const QHostAddress &address : QNetworkInterface::allAddresses()) {
             if (address.isLoopback() || address.isLinkLocal())
@@ -120,7 +120,7 @@ private slots:
         QTest::mouseClick(desk.form->SignIn, Qt::LeftButton);
         QCOMPARE(desk.boxTexts().last(), PortMessage);
         QVERIFY(desk.form->SignIn->isEnabled());
-        QVERIFY(!desk.form->linkState.pathCloud() && !desk.form->linkState.loginRequested);
+        QVERIFY(!desk.form->link.linkState.pathCloud() && !desk.form->link.linkState.loginRequested);
         QVERIFY(desk.fake.journal.filter(QStringLiteral("shell")).isEmpty());
     }
 
@@ -132,9 +132,9 @@ private slots:
         // the error ends the opening, and the application discards it
         QMetaObject::invokeMethod(desk.form.get(), &TForm2::SignInClick, Qt::QueuedConnection);
         QCoreApplication::processEvents();
-        QVERIFY(desk.form->linkState.pathWebRtc());
-        QVERIFY(!desk.form->linkState.loginRequested);
-        QVERIFY(!desk.form->Timer3->isActive());
+        QVERIFY(desk.form->link.linkState.pathWebRtc());
+        QVERIFY(!desk.form->link.linkState.loginRequested);
+        QVERIFY(!desk.form->link.Timer3->isActive());
         QVERIFY(!desk.form->SignIn->isEnabled());
         QVERIFY(desk.fake.journal.filter(QStringLiteral("shell")).isEmpty());
     }
@@ -157,9 +157,9 @@ private slots:
         CompanionSocket companion;
         QVERIFY(companion.open());
         // a running command time-out starts again on every text the dispatcher sees
-        desk.form->commandTimeOutTimer->start();
+        desk.form->link.commandTimeOutTimer->start();
         QTest::qWait(100);
-        const int remainingBefore = desk.form->commandTimeOutTimer->remainingTime();
+        const int remainingBefore = desk.form->link.commandTimeOutTimer->remainingTime();
 
         QFETCH(QString, text);
         companion.send(text);
@@ -167,10 +167,10 @@ private slots:
         QFETCH(QStringList, answers);
         QTRY_VERIFY(companion.received.size() > answers.size() && companion.received.last() == NameAnswer);
         companion.received.removeLast();
-        answers.replaceInStrings(QStringLiteral("login"), desk.form->getLoginString(desk.form->linkState.loginType));
+        answers.replaceInStrings(QStringLiteral("login"), desk.form->link.getLoginString(desk.form->link.linkState.loginType));
         QCOMPARE(companion.received, answers);
         QFETCH(bool, dispatched);
-        QCOMPARE(desk.form->commandTimeOutTimer->remainingTime() > remainingBefore, dispatched);
+        QCOMPARE(desk.form->link.commandTimeOutTimer->remainingTime() > remainingBefore, dispatched);
     }
 
     void nameRequestOutsideWebRtcSignIn_data()
@@ -183,10 +183,10 @@ private slots:
     {
         SignInFixture desk(QStringLiteral("webRTC"));
         desk.form->SignInClick();
-        desk.form->restart();
+        desk.form->link.restart();
         QFETCH(bool, cloudSignIn);
         if (cloudSignIn)
-            desk.form->loginUsingQCS(QLatin1String(SignInFixture::Description));
+            desk.form->link.loginUsingQCS(QLatin1String(SignInFixture::Description));
         CompanionSocket companion;
         QVERIFY(companion.open()); // the server keeps listening
         companion.send(QStringLiteral("NW:GetName"));
@@ -205,7 +205,7 @@ private slots:
         QTRY_COMPARE(first.received, QStringList{NameAnswer});
         second.send(QStringLiteral("NW:PEERENDCONNECTED"));
         QTRY_COMPARE(first.received.size(), 2);
-        desk.form->sendData(QStringLiteral("L000R000"), 0);
+        desk.form->link.sendData(QStringLiteral("L000R000"), 0);
         QTRY_COMPARE(first.received.last(), QStringLiteral("L000R000"));
         QVERIFY(second.received.isEmpty());
     }
@@ -216,15 +216,15 @@ private slots:
         QVERIFY(companionInbox.listen());
         SignInFixture desk(QStringLiteral("QCloud"));
         desk.form->SignInClick();
-        const int firstSession = desk.form->linkState.cloudSessionId;
+        const int firstSession = desk.form->link.linkState.cloudSessionId;
         LineSocket companion;
         QVERIFY(companion.open());
         companion.send("CONNSUC");
         QVERIFY(companionInbox.waitForLineStarting(cloudFrame(firstSession, QStringLiteral("U"))));
 
-        desk.form->restart();
+        desk.form->link.restart();
         desk.form->SignInClick();
-        const int secondSession = desk.form->linkState.cloudSessionId;
+        const int secondSession = desk.form->link.linkState.cloudSessionId;
         QVERIFY(secondSession != firstSession);
         QVERIFY(!desk.boxTexts().contains(PortMessage));
         // the connection made before the second sign-in is still served

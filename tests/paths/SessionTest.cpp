@@ -27,7 +27,7 @@ void onPath(FormFixture &f, int path)
 {
     static const std::optional<ControlPath> active[] = {std::nullopt, ControlPath::CloudService,
                                                         ControlPath::DirectSocket, ControlPath::WebRTC};
-    f.form->linkState.activePath = active[path];
+    f.form->link.linkState.activePath = active[path];
 }
 
 } // namespace
@@ -42,12 +42,12 @@ private slots:
         f.form->disableDriveView();
         f.form->show();
         f.form->displayScale = 1.25;
-        f.form->callAnswered();
+        f.form->link.callAnswered();
         const QRect screen = f.form->screen()->geometry();
         const QRect frame = f.form->frameGeometry();
         QCOMPARE(frame.left(), roundToEven(screen.width() / 2.0) - roundToEven(frame.width() / 2.0));
         QCOMPARE(frame.top(), screen.height() - frame.height() - 38); // 30 × 1.25 = 37.5, to even
-        QVERIFY(f.form->linkState.inSession);
+        QVERIFY(f.form->link.linkState.inSession);
     }
 
     void endBringsTheSignInViewBackCentredAtItsSize()
@@ -59,7 +59,7 @@ private slots:
         f.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
         const QSize signInSize = f.form->frameGeometry().size();
-        f.form->callAnswered(); // the drive view, at the bottom of the screen
+        f.form->link.callAnswered(); // the drive view, at the bottom of the screen
         f.form->DisconnectClick();
         QCOMPARE(f.form->frameGeometry().size(), signInSize);
         QCOMPARE(f.form->frameGeometry().size(), QSize(240, 430));
@@ -73,7 +73,7 @@ private slots:
         QTest::addColumn<QStringList>("journal");
         QTest::newRow("no path") << int(None) << QStringList{};
         QTest::newRow("cloud") << int(Cloud)
-                               << QStringList{"shell " + TForm2::companionStopper() + " [nil] in []"};
+                               << QStringList{"shell " + RobotLink::companionStopper() + " [nil] in []"};
         QTest::newRow("socket") << int(Socket) << QStringList{};
         QTest::newRow("webrtc") << int(WebRtc) << QStringList{"end 0"};
     }
@@ -88,30 +88,30 @@ private slots:
             QWebSocket *socket = robot.nextPendingConnection();
             connect(socket, &QWebSocket::disconnected, [&] { robotSawTheClose = true; });
         });
-        f.form->webSocketClient->open(QUrl(QStringLiteral("ws://127.0.0.1:%1/").arg(robot.serverPort())));
-        QTRY_COMPARE(f.form->webSocketClient->state(), QAbstractSocket::ConnectedState);
+        f.form->link.webSocketClient->open(QUrl(QStringLiteral("ws://127.0.0.1:%1/").arg(robot.serverPort())));
+        QTRY_COMPARE(f.form->link.webSocketClient->state(), QAbstractSocket::ConnectedState);
         QFETCH(int, path);
         onPath(f, path);
-        f.form->linkState.loginRequested = f.form->linkState.sessionOpen = true;
+        f.form->link.linkState.loginRequested = f.form->link.linkState.sessionOpen = true;
         f.form->SignIn->setEnabled(false);
         f.form->SignIn->setText(QStringLiteral("Signing in"));
-        f.form->Timer3->start();
-        f.form->restart();
+        f.form->link.Timer3->start();
+        f.form->link.restart();
         QTEST(f.fake.journal, "journal");
-        const LinkState &s = f.form->linkState;
+        const LinkState &s = f.form->link.linkState;
         QVERIFY(!s.pathCloud() && !s.pathSocket() && !s.pathWebRtc() && !s.loginRequested && !s.sessionOpen);
         QVERIFY(f.form->SignIn->isEnabled());
         QCOMPARE(f.form->SignIn->text(), QStringLiteral("Sign In"));
-        QVERIFY(f.form->Timer3->isActive()); // the callers stop the watchdog
+        QVERIFY(f.form->link.Timer3->isActive()); // the callers stop the watchdog
         // the WebRTC companion's server stays listening for the next session
-        QCOMPARE(f.form->webSocketServer->isListening(), path == WebRtc);
+        QCOMPARE(f.form->link.webSocketServer->isListening(), path == WebRtc);
         // only the socket path's restart closes the WebSocket, and the robot hears it
         if (path == Socket)
             QTRY_VERIFY(robotSawTheClose);
         else
             QTest::qWait(100);
         QCOMPARE(robotSawTheClose, path == Socket);
-        QCOMPARE(f.form->webSocketClient->state() == QAbstractSocket::ConnectedState, path != Socket);
+        QCOMPARE(f.form->link.webSocketClient->state() == QAbstractSocket::ConnectedState, path != Socket);
     }
 
     void endOnEachPath_data()
@@ -127,21 +127,21 @@ private slots:
         f.selectRobot();
         QFETCH(int, path);
         onPath(f, path);
-        f.form->linkState.cloudSessionId = 0xBEEF;
+        f.form->link.linkState.cloudSessionId = 0xBEEF;
         f.form->driveViewShown = true;
-        f.form->linkState.inSession = f.form->linkState.panPresent = true;
-        f.form->linkState.laserOn = f.form->linkState.remoteChargingOn = true;
-        f.form->linkState.headlightLevel = 2;
+        f.form->link.linkState.inSession = f.form->link.linkState.panPresent = true;
+        f.form->link.linkState.laserOn = f.form->link.linkState.remoteChargingOn = true;
+        f.form->link.linkState.headlightLevel = 2;
         f.form->DisconnectClick();
         // the laser, head charging and headlights go off while the path is still up
         const QString prefix = path == Socket ? QStringLiteral("0.000:") : path == Cloud ? QStringLiteral("0BEEF:") : QString();
         QCOMPARE(f.sent(),
                  (QStringList{prefix + "XL023456", prefix + "XQ023456", prefix + "XH000000", prefix + "Z"}));
-        QVERIFY(!f.form->linkState.laserOn && !f.form->linkState.remoteChargingOn);
-        QCOMPARE(f.form->linkState.headlightLevel, 0);
+        QVERIFY(!f.form->link.linkState.laserOn && !f.form->link.linkState.remoteChargingOn);
+        QCOMPARE(f.form->link.linkState.headlightLevel, 0);
         QVERIFY(!f.form->headLightButton->font().bold());
         QVERIFY(f.fake.journal.contains(QStringLiteral("pause 500")));
-        QVERIFY(!f.form->linkState.inSession && !f.form->linkState.panPresent);
+        QVERIFY(!f.form->link.linkState.inSession && !f.form->link.linkState.panPresent);
         QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("Ready"));
         QCOMPARE(f.form->windowTitle(), QStringLiteral("QuorvelBot"));
     }
@@ -176,7 +176,7 @@ private slots:
         FormFixture f;
         QFETCH(int, path);
         onPath(f, path);
-        f.form->linkState.cloudSessionId = 0xBEEF;
+        f.form->link.linkState.cloudSessionId = 0xBEEF;
         f.form->show();
         QVERIFY(f.form->close());
         QTEST(f.sent(), "sent");
@@ -210,12 +210,12 @@ private slots:
         QVERIFY(!closedAtOnce);
         // the query was given up for the close, not at its answer limit
         QVERIFY(waited.elapsed() < NameServer::DefaultAnswerLimitMs);
-        QVERIFY(!s.form->IdHTTP1->isWaiting());
+        QVERIFY(!s.form->link.IdHTTP1->isWaiting());
         // and the sign-in went no further
         QVERIFY(s.nameServer.requests.last().body.startsWith(unanswered));
         QVERIFY(s.fake.processes.commandLines.isEmpty()); // no ping
         QTEST(int(s.fake.boxes.shown.size()), "boxes");
-        QVERIFY(!s.form->linkState.pathSocket() && !s.form->linkState.loginRequested);
+        QVERIFY(!s.form->link.linkState.pathSocket() && !s.form->link.linkState.loginRequested);
     }
 };
 

@@ -30,7 +30,7 @@ struct SignIn : SignInFixture {
     explicit SignIn(const QString &key = QStringLiteral("Socket"), const QString &baseName = QStringLiteral("127.0.0.1"))
         : SignInFixture(key, nullptr, nullptr, baseName)
     {
-        form->IdHTTP1 = std::make_unique<NameServer>(300);
+        form->link.IdHTTP1 = std::make_unique<NameServer>(300);
         form->UserName->setText(QStringLiteral("pilot"));
         form->PassWord->setText(QStringLiteral("secret"));
         form->settings.driveTimeOut = 700;
@@ -64,9 +64,9 @@ private slots:
         s.fake.clock.now = 1393675200045;
         QTest::mouseClick(s.form->SignIn, Qt::LeftButton);
         QVERIFY(!s.form->SignIn->isEnabled());
-        QCOMPARE(s.form->Timer3->interval(), 6000);
-        QVERIFY(s.form->Timer3->isActive());
-        QCOMPARE(s.form->socketConnectTimer->interval(), 4000); // the connection's own limit
+        QCOMPARE(s.form->link.Timer3->interval(), 6000);
+        QVERIFY(s.form->link.Timer3->isActive());
+        QCOMPARE(s.form->link.socketConnectTimer->interval(), 4000); // the connection's own limit
         QVERIFY(robot.waitForCommand(QStringLiteral("Upilot:secret:3.2:20:700")));
         QCOMPARE(robot.frames.first(), QStringLiteral("1393675200.045:Upilot:secret:3.2:20:700"));
         QCOMPARE(s.fake.processes.commandLines, QStringList{"ping -c 1 -W 2 -- \"127.0.0.1\""});
@@ -78,13 +78,13 @@ private slots:
         QVERIFY(s.form->driveViewShown);
         QCOMPARE(s.form->windowTitle(), QStringLiteral("QuorvelBot Vindra"));
         QCOMPARE(s.form->statusBarLabel->text(), QStringLiteral("Logged in via Direct Socket"));
-        QVERIFY(!s.form->Timer3->isActive());
-        QVERIFY(s.form->commandTimeOutTimer->isActive());
-        QCOMPARE(s.form->commandTimeOutTimer->interval(), 15000);
+        QVERIFY(!s.form->link.Timer3->isActive());
+        QVERIFY(s.form->link.commandTimeOutTimer->isActive());
+        QCOMPARE(s.form->link.commandTimeOutTimer->interval(), 15000);
 
         // the link watch: a ping five seconds after sign-in, its echo timed
         s.fake.clock.now += 5000;
-        s.form->Timer1Timer();
+        s.form->link.Timer1Timer();
         const QString stamp = QStringLiteral("1393675205045");
         QVERIFY(robot.waitForCommand(QStringLiteral("PING:") + stamp));
         s.fake.clock.now += 153;
@@ -92,11 +92,11 @@ private slots:
         QTRY_COMPARE(s.form->connectionDelayLabel->text(), QStringLiteral("0.153 s"));
 
         // fifteen seconds of silence end the session as End does
-        s.form->commandTimeOutTimerTimer();
+        s.form->link.commandTimeOutTimerTimer();
         QVERIFY(robot.waitForCommand(QStringLiteral("Z")));
         QVERIFY(!s.form->driveViewShown);
         QVERIFY(s.form->SignIn->isEnabled());
-        QVERIFY(!s.form->linkState.pathSocket());
+        QVERIFY(!s.form->link.linkState.pathSocket());
     }
 
     void credentialsForm_data()
@@ -123,7 +123,7 @@ private slots:
         const QString login = plain ? QStringLiteral("Upilot:secret:3.2:20:700")
                                     : QStringLiteral("U%1:%2:3.2:20:700").arg(md5("pilot"), md5("secret"));
         QVERIFY(robot.waitForCommand(login));
-        QCOMPARE(s.form->linkState.loginType, plain ? 1 : 0);
+        QCOMPARE(s.form->link.linkState.loginType, plain ? 1 : 0);
     }
 
     // Sign-in keeps the typed user name and password with the chosen robot
@@ -201,7 +201,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(LinkError, s.form->SignInClick());
         QCOMPARE(ends.count(), 1);
         QVERIFY(s.nameServer.requests.isEmpty()); // no version asked, no path started
-        QVERIFY(!s.form->linkState.pathSocket());
+        QVERIFY(!s.form->link.linkState.pathSocket());
         QCOMPARE(s.boxTexts(), QStringList{"quorvelbot.ini file not found\r\nCheck to see Settings.ini exists and try "
                                            "again"});
     }
@@ -214,7 +214,7 @@ private slots:
         s.versionReply = "3.5";
         s.form->SignInClick();
         QLocale::setDefault(QLocale::c());
-        QCOMPARE(s.form->linkState.loginType, 0);
+        QCOMPARE(s.form->link.linkState.loginType, 0);
     }
 
     void silentNameServer()
@@ -226,7 +226,7 @@ private slots:
         // the version query fails after its limit; sign-in goes on with digests
         QCOMPARE(s.boxTexts().size(), 2);
         QVERIFY(s.boxTexts()[0].contains(QLatin1String("did not answer")));
-        QCOMPARE(s.form->linkState.loginType, 0);
+        QCOMPARE(s.form->link.linkState.loginType, 0);
         QVERIFY(robot.waitForCommand(QStringLiteral("U%1:%2:3.2:20:700").arg(md5("pilot"), md5("secret"))));
     }
 
@@ -256,7 +256,7 @@ private slots:
         QCOMPARE(s.nameServerQueries().contains("getIP=" + baseName.toLatin1()), lookedUp);
         QFETCH(QString, message);
         if (message.isEmpty()) {
-            QVERIFY(s.form->linkState.pathSocket());
+            QVERIFY(s.form->link.linkState.pathSocket());
             QCOMPARE(s.fake.processes.commandLines.size(), 1);
         } else {
             QCOMPARE(s.boxTexts().last(), message);
@@ -272,7 +272,7 @@ private slots:
         s.fake.processes.exitCodes = {1};
         s.form->SignInClick();
         QCOMPARE(s.boxTexts().last(), QStringLiteral("Could not find the Robot. Aborting connection"));
-        QVERIFY(!s.form->linkState.pathSocket() && !s.form->linkState.loginRequested);
+        QVERIFY(!s.form->link.linkState.pathSocket() && !s.form->link.linkState.loginRequested);
         QVERIFY(s.form->SignIn->isEnabled());
     }
 
@@ -280,11 +280,11 @@ private slots:
     {
         SignIn s; // nothing listens on port 9000
         s.form->SignInClick();
-        QVERIFY(s.form->Timer3->isActive());
+        QVERIFY(s.form->link.Timer3->isActive());
         QTest::qWait(100);
-        s.form->Timer3Timer();
+        s.form->link.Timer3Timer();
         QCOMPARE(s.form->statusBarLabel->text(), QStringLiteral("Could not find QuorvelBot, check QuorvelBot"));
-        QVERIFY(s.form->statusBarTimer->isActive());
+        QVERIFY(s.form->link.statusLine.statusBarTimer->isActive());
         QVERIFY(s.form->SignIn->isEnabled());
         QCOMPARE(s.form->SignIn->text(), QStringLiteral("Sign In"));
     }
@@ -314,7 +314,7 @@ private slots:
         SignIn s(key);
         s.fake.processes.exitCodes = {1}; // stops the socket attempt at the ping
         s.form->SignInClick();
-        QTEST(s.form->linkState.pathAttempt, "pathAttempt");
+        QTEST(s.form->link.linkState.pathAttempt, "pathAttempt");
     }
 
     void autoFallBack_data()
@@ -335,21 +335,21 @@ private slots:
         s.fake.processes.exitCodes = {1};
         s.form->SignInClick();
         // the ping failed: WebRTC at once, its watchdog at 20 s
-        QCOMPARE(s.form->linkState.pathAttempt, 1);
-        QVERIFY(s.form->linkState.pathWebRtc());
-        QCOMPARE(s.form->Timer3->interval(), 20000);
+        QCOMPARE(s.form->link.linkState.pathAttempt, 1);
+        QVERIFY(s.form->link.linkState.pathWebRtc());
+        QCOMPARE(s.form->link.Timer3->interval(), 20000);
         QVERIFY(s.fake.journal.contains("shell nodeWebkit/quorvelbotnw [nodewebkit/webrtc] in []"));
 
-        s.form->Timer3Timer();
+        s.form->link.Timer3Timer();
         QVERIFY(s.fake.journal.contains("end 1001")); // the WebRTC companion we started
         QFETCH(bool, cloudTried);
-        QCOMPARE(s.form->linkState.pathCloud(), cloudTried);
-        QVERIFY(!s.form->linkState.autoFallback);
+        QCOMPARE(s.form->link.linkState.pathCloud(), cloudTried);
+        QVERIFY(!s.form->link.linkState.autoFallback);
         if (cloudTried) {
             QCOMPARE(s.form->statusBarLabel->text(), QStringLiteral("Connecting..."));
             // the companion has 20 s to reach the robot
-            QCOMPARE(s.form->Timer3->interval(), 20000);
-            QVERIFY(s.form->Timer3->isActive());
+            QCOMPARE(s.form->link.Timer3->interval(), 20000);
+            QVERIFY(s.form->link.Timer3->isActive());
         } else {
             QCOMPARE(s.form->statusBarLabel->text(), QStringLiteral("Could not find QuorvelBot, check QuorvelBot"));
             QVERIFY(s.form->SignIn->isEnabled());
@@ -398,8 +398,8 @@ private slots:
     void watchdogAfterTheLoginWasAccepted()
     {
         SignIn s;
-        s.form->linkState.sessionOpen = true;
-        s.form->Timer3Timer();
+        s.form->link.linkState.sessionOpen = true;
+        s.form->link.Timer3Timer();
         QCOMPARE(s.boxTexts().last(), QStringLiteral("Could not establish a call to Vindra Head\r\nManually establish a "
                                                      "call to Vindra Head first and login in to the Robot"));
         QVERIFY(s.form->SignIn->isEnabled());

@@ -146,7 +146,7 @@ private slots:
         QVERIFY(!f.form->FormCreate());
         f.form->LoginTimerTimer();
         QVERIFY(!f.form->LoginTimer->isActive());
-        QCOMPARE(f.form->linkState.pythonPath, f.fake.shell.interpreter);
+        QCOMPARE(f.form->link.linkState.pythonPath, f.fake.shell.interpreter);
     }
 };
 

@@ -72,7 +72,7 @@ private slots:
         QFETCH(QString, model);
         signInView(f, scale);
         QTEST(f.form->frameGeometry().size(), "signInView");
-        f.form->linkState.robotModel = model;
+        f.form->link.linkState.robotModel = model;
         f.form->enableDriveView();
         QTEST(f.form->frameGeometry().size(), "driveView");
         f.form->disableDriveView();
@@ -114,9 +114,9 @@ private slots:
         FormFixture f;
         signInView(f, 1.0);
         QFETCH(QString, model);
-        f.form->linkState.robotModel = model;
-        f.form->linkState.headlightsPresent = true;
-        f.form->Timer3->start();
+        f.form->link.linkState.robotModel = model;
+        f.form->link.linkState.headlightsPresent = true;
+        f.form->link.Timer3->start();
         f.form->enableDriveView();
 
         QTEST(f.form->windowTitle(), "title");
@@ -137,10 +137,10 @@ private slots:
         QCOMPARE(f.form->statusBarLabel->text(), QStringLiteral("Ready"));
         QCOMPARE(f.form->Panel1->y(), 172);
         QCOMPARE(f.form->Image4->pos(), QPoint(105, 75));
-        QVERIFY(f.form->Timer1->isActive());
-        QCOMPARE(f.form->Timer1->interval(), 250);
-        QVERIFY(!f.form->Timer3->isActive());
-        QVERIFY(f.form->linkState.sessionOpen && f.form->keyPreview);
+        QVERIFY(f.form->link.Timer1->isActive());
+        QCOMPARE(f.form->link.Timer1->interval(), 250);
+        QVERIFY(!f.form->link.Timer3->isActive());
+        QVERIFY(f.form->link.linkState.sessionOpen && f.form->keyPreview);
         saveArtefact(f.form.get(), QStringLiteral("drive-view-") + model);
 
         // laid out once: a second switch changes nothing
@@ -157,7 +157,7 @@ private slots:
         QVERIFY(!f.form->panBar->isEnabled() && !f.form->PanLeft->isEnabled());
         QVERIFY(!f.form->headLightButton->isVisible());
         f.form->disableDriveView();
-        f.form->linkState.panPresent = true;
+        f.form->link.linkState.panPresent = true;
         f.form->enableDriveView();
         QVERIFY(f.form->panBar->isEnabled() && f.form->PanRight->isEnabled());
     }
@@ -167,20 +167,20 @@ private slots:
         FormFixture f;
         signInView(f, 1.0);
         f.form->enableDriveView();
-        f.form->linkState.activePath = ControlPath::WebRTC; // the one path the view leaves set
-        f.form->linkState.laserOn = f.form->linkState.remoteChargingOn = true;
-        f.form->linkState.batteryPercent = 80;
-        f.form->linkState.boardSerialNumber = QStringLiteral("B1");
+        f.form->link.linkState.activePath = ControlPath::WebRTC; // the one path the view leaves set
+        f.form->link.linkState.laserOn = f.form->link.linkState.remoteChargingOn = true;
+        f.form->link.linkState.batteryPercent = 80;
+        f.form->link.linkState.boardSerialNumber = QStringLiteral("B1");
         f.form->laserButton->setEnabled(true);
         f.form->disableDriveView();
         QCOMPARE(f.webRtc->written, (QStringList{"XL023456", "XQ023456"}));
-        QVERIFY(!f.form->linkState.laserOn && !f.form->linkState.remoteChargingOn);
+        QVERIFY(!f.form->link.linkState.laserOn && !f.form->link.linkState.remoteChargingOn);
         QVERIFY(!f.form->laserButton->isEnabled());
         QVERIFY(!f.form->laserButton->font().bold());
-        QCOMPARE(f.form->linkState.batteryPercent, -1);
-        QCOMPARE(f.form->linkState.batteryState, -1);
-        QCOMPARE(f.form->linkState.boardSerialNumber, QString());
-        QVERIFY(!f.form->Timer1->isActive());
+        QCOMPARE(f.form->link.linkState.batteryPercent, -1);
+        QCOMPARE(f.form->link.linkState.batteryState, -1);
+        QCOMPARE(f.form->link.linkState.boardSerialNumber, QString());
+        QVERIFY(!f.form->link.Timer1->isActive());
         QCOMPARE(f.form->tiltBar->value(), 45);
 
         f.webRtc->written.clear();
@@ -193,11 +193,11 @@ private slots:
         FormFixture f;
         signInView(f, 1.0);
         f.form->enableDriveView();
-        f.form->linkState.activePath = ControlPath::WebRTC;
+        f.form->link.linkState.activePath = ControlPath::WebRTC;
         f.webRtc->failing = true;
-        f.form->linkState.laserOn = true;
+        f.form->link.linkState.laserOn = true;
         QVERIFY_THROWS_EXCEPTION(LinkError, f.form->disableDriveView());
-        QVERIFY(!f.form->linkState.laserOn);
+        QVERIFY(!f.form->link.linkState.laserOn);
     }
 
     void designTabOrder()

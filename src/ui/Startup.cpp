@@ -3,11 +3,11 @@
 // the delayed step.
 #include "ui/TForm2.h"
 
-#include "ui/DisplayScale.h"
 #include "link/LinkError.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
 #include "platform/SingleInstance.h"
+#include "ui/DisplayScale.h"
 
 #include <QCheckBox>
 #include <QScreen>
@@ -30,7 +30,7 @@ std::optional<int> TForm2::FormCreate()
     } catch (const std::exception &error) {
         // without the lock nothing else may start; say why rather than
         // leave a window that cannot work
-        showBox({errorText(error), QStringLiteral("Error"), BoxIcon::Error});
+        showBox(errorBox(errorText(error)));
         return 1;
     }
     platform.instance->onKnock([this](const QString &title) {
@@ -42,7 +42,7 @@ std::optional<int> TForm2::FormCreate()
     });
 
     CheckBox1->setStyleSheet(QStringLiteral("background: white"));
-    linkState = LinkState();
+    link.linkState = LinkState();
     setWindowTitle(QStringLiteral("QuorvelBot Vindra"));
     if (!Importsettings())
         return 1;
@@ -66,7 +66,7 @@ std::optional<int> TForm2::FormCreate()
 void TForm2::LoginTimerTimer()
 {
     LoginTimer->stop();
-    linkState.pythonPath = platform.shell->pythonInterpreter();
+    link.linkState.pythonPath = platform.shell->pythonInterpreter();
     if (screen()->logicalDotsPerInch() != 96)
         showMessage(QStringLiteral("The Screen DPI is not optimal. The layout of the controls might be off"));
 }

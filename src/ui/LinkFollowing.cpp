@@ -1,0 +1,176 @@
+// The window following the robot link: the status line, the session's start
+// and end, and the indicators of what the robot reports.
+#include "ui/TForm2.h"
+
+#include "controls/JoystickDevice.h"
+#include "link/Numbers.h"
+#include "platform/MessageBoxes.h"
+#include "ui/Picture.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QToolButton>
+
+void TForm2::followLink()
+{
+    link.boxOwner = [this](const BoxRequest &request) { return showBox(request); };
+    connect(&link.statusLine, &StatusLine::changed, statusBarLabel, &QLabel::setText);
+    connect(&link, &RobotLink::signInReady, this, [this] {
+        SignIn->setText(QStringLiteral("Sign In"));
+        SignIn->setEnabled(true);
+    });
+    connect(&link, &RobotLink::loginAccepted, this, &TForm2::loginAccepted);
+    connect(&link, &RobotLink::sessionStarting, this, &TForm2::sessionStarting);
+    connect(&link, &RobotLink::sessionEnded, this, &TForm2::sessionEnded);
+    connect(&link, &RobotLink::wheelsReleased, this, &TForm2::letGoOfPad);
+    connect(&link, &RobotLink::drivePointerLost, this, &TForm2::padPointerLost);
+    connect(&link, &RobotLink::cameraCentreWanted, this, [this] {
+        if (panBar->value() != 45)
+            panBar->setValue(45);
+    });
+    connect(&link, &RobotLink::frontWanted, this, &TForm2::bringToFront);
+    connect(&link, &RobotLink::accessoriesChanged, this, &TForm2::showAccessories);
+    connect(&link, &RobotLink::laserPresenceChanged, laserButton, &QWidget::setEnabled);
+    connect(&link, &RobotLink::linkSilent, this, &TForm2::showLinkSilence);
+    connect(&link, &RobotLink::linkAnswering, this, &TForm2::showLinkAnswering);
+    connect(&link, &RobotLink::delayMeasured, connectionDelayLabel, &QLabel::setText);
+    connect(&link, &RobotLink::proximityReported, this, &TForm2::showProximity);
+    connect(&link, &RobotLink::batteryReportArriving, this, &TForm2::emptyBattery);
+    connect(&link, &RobotLink::batteryReported, this, &TForm2::showBattery);
+    connect(&link, &RobotLink::wirelessReportArriving, this, &TForm2::emptyWireless);
+    connect(&link, &RobotLink::wirelessReported, this, &TForm2::showWireless);
+    connect(&link, &RobotLink::wirelessStrengthKnown, this, [this](int picture) { wifi[size_t(picture)]->show(); });
+    connect(&link, &RobotLink::robotFactsChanged, this, &TForm2::updateAboutPage);
+    connect(&link, &RobotLink::passwordUpdated, this, &TForm2::passwordUpdated);
+}
+
+void TForm2::DisconnectClick()
+{
+    link.endSession();
+}
+
+void TForm2::loginAccepted(const std::array<CameraMemory, 3> &memories)
+{
+    cameraMemories = memories;
+    if (settings.Alwaysontop)
+        stayOnTop(true);
+    // battery and wireless appear with the robot's first reports
+    wifipanel->hide();
+    Panel2->hide();
+}
+
+void TForm2::sessionStarting()
+{
+    enableDriveView();
+    // bottom of the screen, centred, a little above its lower edge
+    const QRect area = screen()->geometry();
+    const QRect frame = frameGeometry();
+    move(area.x() + roundToEven(area.width() / 2.0) - roundToEven(frame.width() / 2.0),
+         area.y() + area.height() - frame.height() - roundToEven(30 * displayScale));
+}
+
+void TForm2::sessionEnded()
+{
+    disableDriveView();
+    // centred as the sign-in view it now is, not as the drive view it was
+    centreOnScreen();
+}
+
+void TForm2::passwordUpdated()
+{
+    // the old password must not stay in the robot list
+    contactList.rememberMe = false;
+    PassWord->clear();
+    reloadBotFile(-1); // a list that cannot be read back ends the controller
+    contactList.rememberMe = CheckBox1->isChecked();
+}
+
+void TForm2::showLinkSilence(qint64 seconds)
+{
+    // A ping went out while the one before was still unanswered: the label
+    // counts the silence in red until the robot answers again.
+    const QString text = QString::number(seconds);
+    connectionDelayLabel->setText(text + QStringLiteral(" s"));
+    connectionDelayLabel->setToolTip(QStringLiteral("No answer from the robot for ") + text + QStringLiteral(" s"));
+    QPalette palette = connectionDelayLabel->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    connectionDelayLabel->setPalette(palette);
+}
+
+void TForm2::showLinkAnswering()
+{
+    connectionDelayLabel->setToolTip(QStringLiteral("Roundtrip Connection Delay"));
+    connectionDelayLabel->setPalette(QPalette());
+}
+
+void TForm2::showProximity()
+{
+    // the left bar shows the fourth reading, the right bar the second
+    showProximityBar(shLeft, 3, 5);
+    showProximityBar(shRight, 1, 115);
+}
+
+void TForm2::showProximityBar(QFrame *bar, int sensor, int left)
+{
+    int &reading = link.linkState.sensorReadings[size_t(sensor)];
+    const bool red = bar->palette().color(QPalette::Window) == QColor(Qt::red);
+    const ProximityBar shown = proximityBar(reading, red ? BarColour::Red : BarColour::White);
+    reading = shown.reading;
+    if (reading >= 0) {
+        QPalette palette = bar->palette();
+        palette.setColor(QPalette::Window, shown.colour == BarColour::Red ? Qt::red : Qt::white);
+        bar->setPalette(palette);
+        bar->move(left, bar->y());
+    }
+    bar->resize(bar->width(), shown.height);
+}
+
+void TForm2::emptyBattery()
+{
+    Panel2->show();
+    for (Picture *picture : batt)
+        picture->hide();
+    battCharging->hide();
+    battNotPresent->hide();
+}
+
+void TForm2::showBattery(const BatteryReport &report)
+{
+    if (report.levelPicture >= 0)
+        batt[size_t(report.levelPicture)]->show();
+    battCharging->setVisible(report.chargingOverlay);
+    switch (report.kind) {
+    case BatteryKind::OnBattery: chargingButton->setEnabled(true); break;
+    case BatteryKind::Charging:
+    case BatteryKind::Full:
+        showAccessories(); // remote charging went off
+        chargingButton->setEnabled(false);
+        break;
+    case BatteryKind::Absent:
+        battNotPresent->show();
+        chargingButton->setEnabled(false);
+        break;
+    case BatteryKind::Unknown: Panel2->hide(); break;
+    }
+    Panel2->setToolTip(report.tooltip.isEmpty() ? Panel2->toolTip() : report.tooltip);
+}
+
+void TForm2::emptyWireless()
+{
+    wifipanel->show();
+    for (Picture *picture : wifi)
+        picture->hide();
+    wifiEth->hide();
+}
+
+void TForm2::showWireless(const WirelessReport &report)
+{
+    wifipanel->setToolTip(report.tooltip);
+    wifiEth->setVisible(report.ethernet);
+}
