@@ -1,3 +1,4 @@
+#include "paths/CommandLine.h"
 #include "paths/ControllerApplication.h"
 #include "platform/ApplicationFolder.h"
 #include "platform/SessionShutdown.h"
@@ -8,6 +9,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> answered = answerCommandLine(argc, argv))
+        return *answered;
     // The views scale themselves by the screen's pixels per inch.
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     ControllerApplication app(argc, argv);
