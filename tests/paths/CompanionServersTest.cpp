@@ -291,8 +291,9 @@ private slots:
 
         constexpr int FloodSize = 200;
         constexpr int Batch = 25; // within the server's backlog
-        std::vector<std::unique_ptr<QTcpSocket>> flood;
+        // the counters outlive the sockets, whose last signals they take
         int connected = 0, dropped = 0;
+        std::vector<std::unique_ptr<QTcpSocket>> flood;
         while (flood.size() < FloodSize) {
             for (int i = 0; i < Batch; ++i) {
                 auto &socket = flood.emplace_back(std::make_unique<QTcpSocket>());
