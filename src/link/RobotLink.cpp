@@ -67,6 +67,9 @@ void RobotLink::connectComponents()
     });
     connect(webSocketClient, &QWebSocket::connected, this, &RobotLink::webSocketClientOnConnect);
     connect(webSocketClient, &QWebSocket::textMessageReceived, this, &RobotLink::webSocketClientOnMessage);
+    connect(webSocketClient, &QWebSocket::disconnected, this, &RobotLink::webSocketClientOnDisconnect);
+    webSocketClient->setMaxAllowedIncomingFrameSize(LargestRobotMessage);
+    webSocketClient->setMaxAllowedIncomingMessageSize(LargestRobotMessage);
     connect(webRtcServer, &WebRtcServerTransport::textReceived, this, &RobotLink::webSocketServerOnMessage);
 }
 

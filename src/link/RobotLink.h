@@ -136,6 +136,7 @@ public:
 
     void webSocketClientOnConnect();
     void webSocketClientOnMessage(const QString &text);
+    void webSocketClientOnDisconnect();
     void webSocketServerOnMessage(const QString &text);
 
 signals:

@@ -110,6 +110,16 @@ void RobotLink::webSocketClientOnMessage(const QString &text)
     }
 }
 
+void RobotLink::webSocketClientOnDisconnect()
+{
+    // A robot that breaks the protocol (a text that is not UTF-8, a message
+    // beyond any size it sends) loses this connection, and the operator is
+    // told; the session's time-out ends the session as for any silence.
+    const bool attemptOrSession = linkState.pathSocket() && (linkState.loginRequested || linkState.sessionOpen);
+    if (attemptOrSession && webSocketClient->closeCode() != QWebSocketProtocol::CloseCodeNormal)
+        statusBarDisplay(QStringLiteral("Connection to the robot closed: ") + webSocketClient->closeReason(), false);
+}
+
 int RobotLink::ExecandReturn(const QString &commandLine)
 {
     return platform.processes->run(commandLine);

@@ -19,7 +19,14 @@ bool WebRtcServerTransport::listen(quint16 port)
 void WebRtcServerTransport::takeConnections()
 {
     while (QWebSocket *socket = server.nextPendingConnection()) {
+        if (connections.size() >= ConnectionLimit) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         socket->setParent(this);
+        socket->setMaxAllowedIncomingFrameSize(LargestRobotMessage);
+        socket->setMaxAllowedIncomingMessageSize(LargestRobotMessage);
         connections.append(socket);
         connect(socket, &QWebSocket::textMessageReceived, this, &WebRtcServerTransport::textReceived);
         connect(socket, &QWebSocket::disconnected, this, [this, socket] {

@@ -10,11 +10,13 @@ class QWebSocketServer;
 // The local WebSocket server on port 9002 that the WebRTC companion connects
 // to. Texts go, unframed, to the server's first connection, which is the
 // companion's. It listens on the loopback address alone: only programs on
-// this machine may speak for the robot.
+// this machine may speak for the robot. Beyond a few connections, new ones
+// are refused, and a message too large ends its connection only.
 class WebRtcServerTransport : public QObject, public RobotTransport {
     Q_OBJECT
 public:
     static constexpr quint16 CompanionPort = 9002;
+    static constexpr int ConnectionLimit = 8;
 
     explicit WebRtcServerTransport(QWebSocketServer &server, QObject *parent = nullptr);
     // Starts listening unless it does already; false when the port is taken.
