@@ -46,7 +46,6 @@ void TForm2::followLink()
     connect(&link, &RobotLink::wirelessReportArriving, this, &TForm2::emptyWireless);
     connect(&link, &RobotLink::wirelessReported, this, &TForm2::showWireless);
     connect(&link, &RobotLink::wirelessStrengthKnown, this, [this](int picture) { wifi[size_t(picture)]->show(); });
-    connect(&link, &RobotLink::robotFactsChanged, this, &TForm2::updateAboutPage);
     connect(&link, &RobotLink::passwordUpdated, this, &TForm2::passwordUpdated);
 }
 
