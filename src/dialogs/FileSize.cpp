@@ -11,7 +11,7 @@ qint64 GetFileSize(const QString &path)
     QFile file(path);
     // a folder opens on some systems, but it is no file with a length
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        throw LinkError(QStringLiteral("Cannot open file \"%1\". %2")
-                            .arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw LinkError(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(path), file.errorString()));
     return file.size();
 }

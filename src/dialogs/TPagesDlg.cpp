@@ -204,8 +204,7 @@ void TPagesDlg::changeEvent(QEvent *event)
 
 bool TPagesDlg::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         if (watched == Label2)
             Label2Click();
         else if (watched == Label3 && Label3->isEnabled())

@@ -235,7 +235,7 @@ private:
     bool FormClose();
 
     void connectComponents();
-    void createJoystick(); // controls/JoystickDrive.cpp
+    void createJoystick();   // controls/JoystickDrive.cpp
     void connectHelpItems(); // dialogs/HelpMenuItems.cpp
 
     // views (ui/Views.cpp)

@@ -3,6 +3,7 @@
 #include "FakeWebServer.h"
 #include "FormFixture.h"
 #include "LinkFixture.h"
+#include "UpdateTexts.h"
 
 #include <QFile>
 #include <QFrame>
@@ -168,8 +169,10 @@ private slots:
     {
         QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("serialLine"); // empty: none
-        QTest::newRow("ff") << "M3x4ff3.9" << "";
-        QTest::newRow("AA") << "M3x4AA3.9" << "Serial Number: quorvelbotvindraVSR-0042";
+        QTest::newRow("ff") << "M3x4ff3.9"
+                            << "";
+        QTest::newRow("AA") << "M3x4AA3.9"
+                            << "Serial Number: quorvelbotvindraVSR-0042";
     }
     void serialLineOfOtherModels()
     {
@@ -253,8 +256,7 @@ private slots:
         qunsetenv("QUORVELBOT_SERVER");
         QCOMPARE(d.f.fake.boxes.shown.size(), 1);
         QCOMPARE(d.f.fake.boxes.shown[0].text,
-                 QStringLiteral("You have the latest Controller Application.\r\nLogin to QuorvelBot to check for "
-                                "Robot Application updates."));
+                 updateTexts::ControllerLatest + QStringLiteral("\r\n") + updateTexts::LogIn);
         QCOMPARE(d.f.fake.boxes.shown[0].caption, QStringLiteral("Updates"));
     }
 
@@ -294,6 +296,19 @@ private slots:
         action->trigger();
         QTRY_COMPARE(shownPage, page);
         QCOMPARE(shownModally, modal);
+    }
+
+    void openingLetsGoOfThePad()
+    {
+        Home home;
+        FormFixture f;
+        f.form->padDragging = true;
+        f.form->link.leftWheelDemand = f.form->link.rightWheelDemand = 60;
+        f.form->About3Click();
+        QVERIFY(f.form->PagesDlg->isVisible());
+        QVERIFY(!f.form->padDragging);
+        QCOMPARE(f.form->link.leftWheelDemand, 0.f);
+        QCOMPARE(f.form->link.rightWheelDemand, 0.f);
     }
 
     void signInOptionsButtonOpensItsMenu()

@@ -2,24 +2,19 @@
 
 #include "FakeWebServer.h"
 #include "LinkFixture.h"
+#include "UpdateTexts.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
+using namespace updateTexts;
+
 namespace {
 
 const QByteArray ControllerPath = "/downloads/QuorvelBotVindraController.txt";
 const QByteArray RobotPath = "/downloads/quorvelbotVindra.txt";
-const QString ControllerNewer =
-    QStringLiteral("A newer version of the Controller is available. Please visit the support site.");
-const QString ControllerLatest = QStringLiteral("You have the latest Controller Application.");
-const QString RobotNewer = QStringLiteral(
-    "A newer version of the Robot Application is available. Refer to the user guide for upgrading the Robot "
-    "Application.");
-const QString RobotLatest = QStringLiteral("You have the latest Robot Application");
-const QString LogIn = QStringLiteral("Login to QuorvelBot to check for Robot Application updates.");
 constexpr int ShortLimitMs = 600;
 
 // The maker's web server as QUORVELBOT_SERVER names it, publishing the two
@@ -108,8 +103,8 @@ private slots:
         QTest::newRow("server error") << 500 << QByteArray() << QByteArray() << false;
         QTest::newRow("no answer, given up") << 0 << QByteArray() << QByteArray() << false;
         QTest::newRow("far too long for a version") << 200 << QByteArray(100 * 1024, 'x') << QByteArray() << false;
-        QTest::newRow("redirect followed") << 302 << QByteArray() << QByteArray("Location: /moved/version.txt\r\n")
-                                           << true;
+        QTest::newRow("redirect followed")
+            << 302 << QByteArray() << QByteArray("Location: /moved/version.txt\r\n") << true;
     }
     void download()
     {
@@ -172,10 +167,12 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("icon");
         QTest::newRow("3.3 is newer") << QByteArray("3.3\r\n") << ControllerNewer << "Updates" << int(BoxIcon::Warning);
-        QTest::newRow("same") << QByteArray("3.2\r\n") << "" << "" << 0;
-        QTest::newRow("3.10 is not newer") << QByteArray("3.10") << "" << "" << 0;
-        QTest::newRow("trailing blank is newer") << QByteArray("3.2 \r\n") << ControllerNewer << "Updates"
-                                                 << int(BoxIcon::Warning);
+        QTest::newRow("same") << QByteArray("3.2\r\n") << ""
+                              << "" << 0;
+        QTest::newRow("3.10 is not newer") << QByteArray("3.10") << ""
+                                           << "" << 0;
+        QTest::newRow("trailing blank is newer")
+            << QByteArray("3.2 \r\n") << ControllerNewer << "Updates" << int(BoxIcon::Warning);
         QTest::newRow("not found") << QByteArray("404") << "Error contacting update server"
                                    << "Error Message" << int(BoxIcon::None);
         QTest::newRow("no answer") << QByteArray("silent") << "Error contacting update server"
@@ -208,16 +205,16 @@ private slots:
         QTest::addColumn<QByteArray>("robot");
         QTest::addColumn<int>("errorBoxes");
         QTest::addColumn<QStringList>("report"); // empty: no report
-        QTest::newRow("outside a session") << QByteArray("3.2") << false << QByteArray("3.9") << 0
-                                           << QStringList{ControllerLatest, LogIn};
+        QTest::newRow("outside a session")
+            << QByteArray("3.2") << false << QByteArray("3.9") << 0 << QStringList{ControllerLatest, LogIn};
         QTest::newRow("outside a session, server silent")
             << QByteArray("silent") << false << QByteArray("3.9") << 1 << QStringList{"", LogIn};
         QTest::newRow("both newer") << QByteArray("3.3\r\n") << true << QByteArray("3.9\r\n") << 0
                                     << QStringList{ControllerNewer, RobotNewer};
         QTest::newRow("both latest") << QByteArray("3.2") << true << QByteArray("3.8") << 0
                                      << QStringList{ControllerLatest, RobotLatest};
-        QTest::newRow("controller not found") << QByteArray("404") << true << QByteArray("3.8") << 1
-                                              << QStringList{"", RobotLatest};
+        QTest::newRow("controller not found")
+            << QByteArray("404") << true << QByteArray("3.8") << 1 << QStringList{"", RobotLatest};
         QTest::newRow("robot not found") << QByteArray("3.3") << true << QByteArray("404") << 1
                                          << QStringList{ControllerNewer};
         QTest::newRow("neither found") << QByteArray("404") << true << QByteArray("404") << 2 << QStringList{};
