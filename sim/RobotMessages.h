@@ -9,7 +9,7 @@
 // stands at the first character.
 
 // "AUTH:" admin ":" maximum speed ":" TRUE/FALSE ":" model ":" accessory
-// flags in hexadecimal ":" generation, e.g. AUTH:1:100:TRUE:M3:78:1.
+// flags in hexadecimal ":" generation, e.g. AUTH:1:100:TRUE:M3-2AA3.71:78:1.
 QString loginAnswer(bool admin, int maxSpeed, const RobotFacts &facts);
 // The facts a robot announces after a login: board and robot serial numbers,
 // wireless radios, head type and whether a laser is fitted.

@@ -32,7 +32,9 @@ struct Options {
                                 QStringLiteral("Maximum speed in percent, 40 to 100 (100)."),
                                 QStringLiteral("PERCENT")};
     QCommandLineOption model{QStringLiteral("model"),
-                             QStringLiteral("Model code: M3 normal, T2 (any code beginning with T) table-top (M3)."),
+                             QStringLiteral("Model text: firmware, hardware, serial code and application version, as "
+                                            "M3-2AA3.71; one beginning with T (T102053.8) is the table-top edition "
+                                            "(M3-2AA3.71)."),
                              QStringLiteral("MODEL")};
     QCommandLineOption accessories{QStringLiteral("accessories"),
                                    QStringLiteral("Accessory flags in hexadecimal: 40 pan, 20 pan 360, 10 multi-radio, "
@@ -142,7 +144,8 @@ bool SimCommandLine::read(const QStringList &arguments)
     if (s.maxSpeed < 40 || s.maxSpeed > 100)
         return fail(QStringLiteral("--max-speed takes a percentage from 40 to 100"));
     if (!plainCode(s.facts.model))
-        return fail(QStringLiteral("--model takes a code of letters and digits such as M3 or T2"));
+        return fail(
+            QStringLiteral("--model takes a text of letters, digits, \".\" and \"-\" such as M3-2AA3.71 or T102053.8"));
     if (s.facts.accessories > 0xFF)
         return fail(QStringLiteral("--accessories takes two hexadecimal digits"));
     if (parser.isSet(o.generation))

@@ -13,7 +13,12 @@ struct RobotFacts {
     static constexpr unsigned multiRadio = 0x10;
     static constexpr unsigned headlights = 0x08;
 
-    QString model = QStringLiteral("M3");
+    // The model text of the login answer. A table-top model (beginning with
+    // "T") has its firmware in characters 1-2 and hardware in 3-4, any other
+    // model its firmware in character 2 and hardware in 4; then both kinds
+    // the serial code (5-6, "AA": see the robot serial number) and from 7 on
+    // the robot application's version.
+    QString model = QStringLiteral("M3-2AA3.71");
     unsigned accessories = panMount | pan360 | multiRadio | headlights;
     QString generation = QStringLiteral("1");
     QString headType = QStringLiteral("ipad2");

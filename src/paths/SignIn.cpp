@@ -3,7 +3,9 @@
 // "Auto" fall-back, the login message, and the start of the session.
 #include "link/RobotLink.h"
 
+#include "contacts/CloudCredentials.h"
 #include "contacts/RobotList.h"
+#include "dialogs/FileSize.h"
 #include "link/LinkError.h"
 #include "link/Numbers.h"
 #include "paths/ControlPath.h"
@@ -22,7 +24,17 @@
 namespace {
 
 constexpr double LastPlainLoginVersion = 3.7;
-constexpr qint64 CloudConfigMinimumBytes = 100;
+
+// The cloud companion can reach a robot whose fetched credentials file is
+// there, readable and long enough.
+bool hasCloudConfig(const QString &path)
+{
+    try {
+        return isUsableCloudConfig(GetFileSize(path));
+    } catch (const LinkError &) {
+        return false;
+    }
+}
 
 // The robot compares digests of the 7-bit ASCII bytes of what was typed.
 QString md5Hex(const QString &text)
@@ -101,7 +113,7 @@ void RobotLink::Timer3Timer()
             // the cloud service only for a robot whose credentials were fetched
             linkState.autoFallback = false;
             const QFileInfo config(QDir(applicationFolder).filePath(QStringLiteral("Data/%1/config.py").arg(description)));
-            if (config.dir().exists() && config.isFile() && config.size() > CloudConfigMinimumBytes)
+            if (config.dir().exists() && hasCloudConfig(config.filePath()))
                 loginUsingQCS(description);
             else
                 Timer3Timer();

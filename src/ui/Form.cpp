@@ -270,10 +270,7 @@ void TForm2::createMenus()
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     for (const char *item : {"Settings", "Help", "About"})
         PopupMenu1->addAction(QString::fromLatin1(item));
-    // the menus open over their button's top-left corner, measured from the
-    // window's outer edge (the drive view's 20 pixels lower)
-    connect(helpButton, &QPushButton::clicked, this,
-            [this] { PopupMenu1->popup(frameGeometry().topLeft() + helpButton->pos()); });
+    connect(helpButton, &QPushButton::clicked, this, &TForm2::helpButtonClick);
 
     drivePopUp = new QMenu(this);
     drivePopUp->setObjectName(QStringLiteral("drivePopUp"));
@@ -281,6 +278,8 @@ void TForm2::createMenus()
         drivePopUp->addAction(QString::fromLatin1(item));
     for (const char *item : {"High Resolution Picture", "Force Video"})
         drivePopUp->addAction(QString::fromLatin1(item))->setVisible(false);
+    // over the button's top-left corner, measured from the window's outer
+    // edge, 20 pixels lower (the sign-in view's menu: helpButtonClick)
     connect(adminOptionButton, &QPushButton::clicked, this,
             [this] { drivePopUp->popup(frameGeometry().topLeft() + adminOptionButton->pos() + QPoint(0, 20)); });
 }

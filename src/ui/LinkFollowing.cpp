@@ -44,7 +44,6 @@ void TForm2::followLink()
     connect(&link, &RobotLink::batteryReported, this, &TForm2::showBattery);
     connect(&link, &RobotLink::batteryReportUnreadable, this, &TForm2::emptyBattery);
     connect(&link, &RobotLink::wirelessReported, this, &TForm2::showWireless);
-    connect(&link, &RobotLink::robotFactsChanged, this, &TForm2::updateAboutPage);
     connect(&link, &RobotLink::passwordUpdated, this, &TForm2::passwordUpdated);
 }
 

@@ -3,6 +3,7 @@
 // the delayed step.
 #include "ui/TForm2.h"
 
+#include "dialogs/TPagesDlg.h"
 #include "link/LinkError.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
@@ -66,7 +67,17 @@ std::optional<int> TForm2::FormCreate()
 void TForm2::LoginTimerTimer()
 {
     LoginTimer->stop();
+    // Read before the update check, which may wait for the server: a cloud
+    // sign-in meanwhile needs it.
     link.linkState.pythonPath = platform.shell->pythonInterpreter();
-    if (screen()->logicalDotsPerInch() != 96)
-        showMessage(QStringLiteral("The Screen DPI is not optimal. The layout of the controls might be off"));
+    const auto dpiNotice = [this] {
+        if (screen()->logicalDotsPerInch() != 96)
+            showMessage(QStringLiteral("The Screen DPI is not optimal. The layout of the controls might be off"));
+    };
+    // The check runs in the background, the window usable meanwhile; the DPI
+    // notice waits for its box, so the boxes come one at a time.
+    if (settings.checkForUpdates)
+        PagesDlg->updates.checkforUpdates(dpiNotice);
+    else
+        dpiNotice();
 }

@@ -1,5 +1,6 @@
 #include "ui/TForm2.h"
 
+#include "dialogs/TPagesDlg.h"
 #include "platform/ApplicationFolder.h"
 #include "platform/MessageBoxes.h"
 #include "ui/Picture.h"
@@ -44,6 +45,8 @@ TForm2::TForm2(const Platform &platform, QWidget *parent)
     connectComponents();
     followLink();
     createJoystick();
+    PagesDlg = new TPagesDlg(link, this);
+    connectHelpItems();
 }
 
 void TForm2::connectComponents()

@@ -26,6 +26,7 @@ class QSlider;
 class QTimer;
 class QToolButton;
 class TJoystickDevice;
+class TPagesDlg;
 struct BoxRequest;
 
 // The main window: the sign-in view and the drive view, their controls and
@@ -71,6 +72,9 @@ public:
     QTimer *userTimer;                // waits for the user list
     QTimer *LoginTimer;               // the delayed start-up step
     TJoystickDevice *JoystickDevice1; // the game controller, when one is attached
+
+    // --- dialogs ---
+    TPagesDlg *PagesDlg; // help, about and accessories
 
     // --- sign-in area ---
     Picture *Image3; // logo
@@ -165,9 +169,6 @@ public:
     void FormKeyDown(QChar key);
     void FormKeyUp();
 
-    // --- dialogs ---
-    void updateAboutPage();
-
     // A modal box owned by this window; returns the operator's answer.
     int showBox(const BoxRequest &request);
     // A plain box with only the text and OK.
@@ -201,6 +202,12 @@ public slots:
     void CheckBox1Click();
     void UserNameClick();
     void PassWordClick();
+    // the help dialog's openers (dialogs/HelpMenuItems.cpp)
+    void helpButtonClick();
+    void About1Click();
+    void About2Click();
+    void Help1Click();
+    void About3Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -228,7 +235,8 @@ private:
     bool FormClose();
 
     void connectComponents();
-    void createJoystick(); // controls/JoystickDrive.cpp
+    void createJoystick();   // controls/JoystickDrive.cpp
+    void connectHelpItems(); // dialogs/HelpMenuItems.cpp
 
     // views (ui/Views.cpp)
     void placeRightHandGroup(bool tableTop);

@@ -1,19 +1,10 @@
 #include "dialogs/VersionCheck.h"
 
+#include "UpdateTexts.h"
+
 #include <QTest>
 
-namespace {
-
-const QString ControllerNewer =
-    QStringLiteral("A newer version of the Controller is available. Please visit the support site.");
-const QString ControllerLatest = QStringLiteral("You have the latest Controller Application.");
-const QString RobotNewer = QStringLiteral(
-    "A newer version of the Robot Application is available. Refer to the user guide for upgrading the Robot "
-    "Application.");
-const QString RobotLatest = QStringLiteral("You have the latest Robot Application");
-const QString LogIn = QStringLiteral("Login to QuorvelBot to check for Robot Application updates.");
-
-} // namespace
+using namespace updateTexts;
 
 class VersionCheckTest : public QObject {
     Q_OBJECT

@@ -190,6 +190,35 @@ private slots:
         QVERIFY(desktop.closeWindow(window));
         QVERIFY(controller.waitForFinished(10000));
     }
+
+    void aboutShowsTheSimulatorsConfiguration()
+    {
+        SimulatorSession session;
+        session.signIn();
+        if (QTest::currentTestFailed())
+            return;
+        const Desktop &desktop = session.desktop;
+
+        // the drive view's "Options" menu, its fourth entry: "About"
+        desktop.click(session.driving, driveOptionsButton.x(), driveOptionsButton.y());
+        QTest::qWait(300);
+        for (int entry = 0; entry < 4; ++entry)
+            desktop.key(QStringLiteral("Down"));
+        desktop.key(QStringLiteral("Return"));
+        const QString about = desktop.findWindow(QStringLiteral("Help"));
+        QVERIFY(!about.isEmpty());
+        // the page grows to show the robot's configuration block
+        QTRY_COMPARE(desktop.windowSize(about), QSize(407, 360));
+        QVERIFY(desktop.screenshot(artefact(QStringLiteral("e2e-about-simulator")), about));
+
+        const qsizetype beforeEnd = session.sim.log().size();
+        desktop.click(session.driving, endButton.x(), endButton.y());
+        QVERIFY2(session.sim.waitForLog(QStringLiteral(" < Z"), 5000, beforeEnd), qPrintable(session.sim.log()));
+        QTRY_COMPARE(desktop.windowSize(about), QSize(407, 300)); // back to the page without a robot
+        QVERIFY(desktop.screenshot(artefact(QStringLiteral("e2e-about-after-session")), about));
+        QVERIFY(desktop.closeWindow(session.window));
+        QVERIFY(session.controller.waitForFinished(10000));
+    }
 };
 
 QTEST_GUILESS_MAIN(SessionE2ETest)

@@ -11,6 +11,7 @@ inline const QPoint userNameField(60, 283);
 inline const QPoint passwordField(170, 283);
 inline const QPoint padCentre(115, 82);
 inline const QPoint endButton(570, 147);
+inline const QPoint driveOptionsButton(489, 147);
 } // namespace WindowPlaces
 
 // Types the credentials, presses Enter and confirms the reminder about the

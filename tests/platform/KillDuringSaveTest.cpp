@@ -50,8 +50,10 @@ private slots:
         for (int kill = 0; kill < Kills; ++kill) {
             QProcess saver;
             saver.start(QStringLiteral(SAVER), {folder.path()});
-            QVERIFY(saver.waitForStarted(5000));
-            QThread::usleep(QRandomGenerator::global()->bounded(20000));
+            // a loaded machine may take long to start a program: the kill
+            // comes at a random moment of the saving itself
+            QVERIFY(saver.waitForReadyRead(10000));
+            QThread::usleep(QRandomGenerator::global()->bounded(30000));
             ::kill(pid_t(saver.processId()), SIGKILL);
             QVERIFY(saver.waitForFinished(5000));
 

@@ -12,7 +12,7 @@ QString md5(const QString &text)
     return QString::fromLatin1(QCryptographicHash::hash(text.toLatin1(), QCryptographicHash::Md5).toHex());
 }
 
-const QString operatorAuth = QStringLiteral("AUTH:1:100:TRUE:M3:78:1");
+const QString operatorAuth = QStringLiteral("AUTH:1:100:TRUE:M3-2AA3.71:78:1");
 
 // Facing east, this far from the east wall.
 void placeBeforeEastWall(RobotFixture &f, double clearance)
@@ -34,7 +34,7 @@ private slots:
         const int digest = int(LoginForm::Digest);
         QTest::newRow("plain") << plain << "Uoperator:vindra:3.2:0:500" << operatorAuth;
         QTest::newRow("plain, ordinary user") << plain << "Uguest:visitor:3.2:0:500"
-                                              << "AUTH:0:100:FALSE:M3:78:1";
+                                              << "AUTH:0:100:FALSE:M3-2AA3.71:78:1";
         QTest::newRow("plain, wrong password") << plain << "Uoperator:vindrA:3.2:0:500" << "UPERROR";
         QTest::newRow("plain, unknown user") << plain << "Unobody:vindra:3.2:0:500" << "UPERROR";
         QTest::newRow("plain robot given digests")
@@ -125,7 +125,7 @@ private slots:
         f.receive(QStringLiteral("Z"));
         QVERIFY(!f.protocol.inSession());
         f.receive(QStringLiteral("Uguest:visitor:3.2:0:500"), 2);
-        QCOMPARE(f.sentTo(2).value(0), QStringLiteral("AUTH:0:100:FALSE:M3:78:1"));
+        QCOMPARE(f.sentTo(2).value(0), QStringLiteral("AUTH:0:100:FALSE:M3-2AA3.71:78:1"));
         QCOMPARE(f.protocol.sessionConnection(), 2);
     }
 
@@ -447,7 +447,7 @@ private slots:
         f.receive(QStringLiteral("Z"));
         const QStringList admin = entries.first().split(u':');
         f.receive(QStringLiteral("U%1:%2:3.2:0:500").arg(admin[0], admin[1]));
-        QCOMPARE(f.sentTo().value(0), QStringLiteral("AUTH:1:%1:TRUE:M3:78:1").arg(upload.mid(1, 2)));
+        QCOMPARE(f.sentTo().value(0), QStringLiteral("AUTH:1:%1:TRUE:M3-2AA3.71:78:1").arg(upload.mid(1, 2)));
     }
 
     void onlyAdministratorsUploadUsers()

@@ -18,7 +18,7 @@ private slots:
         controller.send(QStringLiteral("Uoperator:vindra:3.2:0:500"));
         QTRY_COMPARE(controller.received.size(), 9); // answer, five facts, three first reports
         QCOMPARE(controller.received.mid(0, 3),
-                 QStringList({"AUTH:1:100:TRUE:M3:78:1", "boardSerialNumber:VSB-SIM-0001",
+                 QStringList({"AUTH:1:100:TRUE:M3-2AA3.71:78:1", "boardSerialNumber:VSB-SIM-0001",
                               "robotSerialNumber:VSR-SIM-0001"}));
 
         controller.received.clear();
@@ -54,7 +54,7 @@ private slots:
         first.socket.close();
         QTRY_VERIFY(!f.protocol.inSession());
         second.send(QStringLiteral("Uguest:visitor:3.2:0:500"));
-        QTRY_COMPARE(second.received.value(1), QStringLiteral("AUTH:0:100:FALSE:M3:78:1"));
+        QTRY_COMPARE(second.received.value(1), QStringLiteral("AUTH:0:100:FALSE:M3-2AA3.71:78:1"));
     }
 
     void closesOnAnOversizedFrame()

@@ -18,7 +18,7 @@ private slots:
         QCOMPARE(s.users.size(), 1);
         QCOMPARE(s.users[0].name + u':' + s.users[0].password, QStringLiteral("operator:vindra"));
         QVERIFY(s.users[0].admin);
-        QCOMPARE(s.facts.model, QStringLiteral("M3"));
+        QCOMPARE(s.facts.model, QStringLiteral("M3-2AA3.71"));
         QCOMPARE(s.facts.accessories, 0x78u);
         QVERIFY(s.facts.laserFitted);
     }

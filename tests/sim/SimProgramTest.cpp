@@ -56,7 +56,7 @@ private slots:
         WebSocketController controller;
         QVERIFY(controller.open());
         controller.send(QStringLiteral("Uoperator:vindra:3.2:0:500"));
-        QTRY_COMPARE(controller.received.value(0), QStringLiteral("AUTH:1:100:TRUE:M3:78:1"));
+        QTRY_COMPARE(controller.received.value(0), QStringLiteral("AUTH:1:100:TRUE:M3-2AA3.71:78:1"));
 
         sim.write("say-z\n");
         QTRY_VERIFY(controller.received.contains(QStringLiteral("Z")));

@@ -1,4 +1,6 @@
+#include "FakeWebServer.h"
 #include "FormFixture.h"
+#include "dialogs/TPagesDlg.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -147,6 +149,36 @@ private slots:
         f.form->LoginTimerTimer();
         QVERIFY(!f.form->LoginTimer->isActive());
         QCOMPARE(f.form->link.linkState.pythonPath, f.fake.shell.interpreter);
+    }
+
+    void delayedStepChecksForUpdatesWhenAsked_data()
+    {
+        QTest::addColumn<QByteArray>("setting");
+        QTest::addColumn<int>("requests");
+        QTest::newRow("on") << QByteArray("checkForUpdates:TRUE\r\n") << 1;
+        QTest::newRow("off") << QByteArray("checkForUpdates:FALSE\r\n") << 0;
+    }
+    void delayedStepChecksForUpdatesWhenAsked()
+    {
+        QFETCH(QByteArray, setting);
+        QFETCH(int, requests);
+        FakeWebServer web;
+        web.answer = [](const HttpRequest &) { return HttpAnswer{200, "3.3\r\n", {}}; };
+        QVERIFY(web.listen());
+        qputenv("QUORVELBOT_SERVER", web.address());
+        Home home(settings + setting, twoRobots);
+        FormFixture f;
+        QVERIFY(!f.form->FormCreate());
+        f.form->LoginTimerTimer();
+        // the window is not held while the server answers
+        QVERIFY(f.fake.boxes.shown.isEmpty());
+        QCOMPARE(f.form->PagesDlg->updates.isChecking(), requests > 0);
+        QTRY_VERIFY(!f.form->PagesDlg->updates.isChecking());
+        qunsetenv("QUORVELBOT_SERVER");
+        QCOMPARE(web.requests.size(), requests);
+        QCOMPARE(f.fake.boxes.shown.size(), requests);
+        if (requests)
+            QCOMPARE(f.fake.boxes.shown[0].caption, QStringLiteral("Updates"));
     }
 };
 
