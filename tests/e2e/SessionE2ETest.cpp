@@ -17,6 +17,12 @@ const QPoint userNameField(60, 283);
 const QPoint passwordField(170, 283);
 const QPoint padCentre(115, 82);
 const QPoint endButton(570, 147);
+const QPoint optionsButton(489, 147);
+// in the settings dialog
+const QPoint newUserName(171, 56);
+const QPoint newUserPassword(171, 86);
+const QPoint addUserButton(189, 154);
+const QPoint okButton(287, 352);
 
 // Types the credentials, presses Enter and confirms the reminder about the
 // conferencing program that the first sign-in shows.
@@ -168,6 +174,54 @@ private slots:
         QVERIFY(!desktop.findWindow(QStringLiteral("QuorvelBot")).isEmpty());
         QVERIFY(desktop.closeWindow(window));
         QVERIFY(controller.waitForFinished(10000));
+    }
+
+    // An administrator adds a user in the settings dialog; the robot takes
+    // the new list, and the new user signs in after the session's end.
+    void aUserAddedInTheSettingsSignsIn()
+    {
+        SimulatorSession session;
+        session.signIn();
+        if (QTest::currentTestFailed())
+            return;
+        const Desktop &desktop = session.desktop;
+        SimulatorProcess &sim = session.sim;
+        const QString &window = session.window;
+        const QString &driving = session.driving;
+        const qsizetype before = sim.log().size();
+
+        desktop.click(driving, optionsButton.x(), optionsButton.y());
+        QTest::qWait(300);
+        desktop.key(QStringLiteral("Down")); // "Settings"
+        desktop.key(QStringLiteral("Return"));
+        const QString settings = desktop.findWindow(QStringLiteral("Settings"), 10000);
+        QVERIFY2(!settings.isEmpty(), qPrintable(sim.log()));
+        desktop.click(settings, newUserName.x(), newUserName.y());
+        desktop.type(QStringLiteral("carol"));
+        desktop.click(settings, newUserPassword.x(), newUserPassword.y());
+        desktop.type(QStringLiteral("pass1"));
+        desktop.click(settings, addUserButton.x(), addUserButton.y());
+        QTest::qWait(300);
+        QVERIFY(desktop.screenshot(artefact(QStringLiteral("e2e-settings-user-added")), settings));
+        desktop.click(settings, okButton.x(), okButton.y());
+        QVERIFY2(sim.waitForLog(QStringLiteral(" > ACKUSER"), 5000, before), qPrintable(sim.log().mid(before)));
+
+        desktop.click(driving, endButton.x(), endButton.y());
+        QVERIFY2(sim.waitForLog(QStringLiteral(" < Z"), 5000, before), qPrintable(sim.log().mid(before)));
+        desktop.click(window, userNameField.x(), userNameField.y());
+        desktop.key(QStringLiteral("ctrl+a"));
+        desktop.type(QStringLiteral("carol"));
+        desktop.click(window, passwordField.x(), passwordField.y());
+        desktop.key(QStringLiteral("ctrl+a"));
+        desktop.type(QStringLiteral("pass1"));
+        desktop.key(QStringLiteral("Return"));
+        QVERIFY2(sim.waitForLog(QStringLiteral("signed in as carol"), 10000, before),
+                 qPrintable(sim.log().mid(before)));
+        const QString drivingAgain = desktop.findWindow(QStringLiteral("QuorvelBot Vindra"), 10000);
+        QVERIFY(!drivingAgain.isEmpty());
+        desktop.click(drivingAgain, endButton.x(), endButton.y());
+        QVERIFY(desktop.closeWindow(window));
+        QVERIFY(session.controller.waitForFinished(10000));
     }
 
     // The robot moves only while the operator holds a control: a session the
