@@ -47,7 +47,7 @@ QSlider *slider(QWidget *parent, const char *name, const QRect &geometry, int mi
 QFrame *sliderPanel(QWidget *parent, const char *name, int top, const QString &title, QSlider *&bar,
                     const char *barName, int minimum, int maximum)
 {
-    auto *panel = place<QFrame>(parent, name, {10, top, 360, 70});
+    auto *panel = place<QFrame>(parent, name, {10, top, 360, 65});
     panel->setFrameShape(QFrame::StyledPanel);
     place<QLabel>(panel, "title", {10, 4, 340, 18}, title);
     place<QLabel>(panel, "less", {10, 40, 40, 18}, QStringLiteral("Less"));
@@ -64,9 +64,9 @@ TOKRightDlg::TOKRightDlg(RobotLink &link, SettingsStore &store, QWidget *parent)
     setObjectName(QStringLiteral("TOKRightDlg"));
     setWindowTitle(QStringLiteral("Settings"));
     setModal(true);
-    setFixedSize(TabWidth + 20, 410);
+    setFixedSize(TabWidth + 20, 420);
 
-    PageControl1 = place<QTabWidget>(this, "PageControl1", {10, 10, TabWidth, 320});
+    PageControl1 = place<QTabWidget>(this, "PageControl1", {10, 10, TabWidth, 330});
     UserAdmin = new QWidget;
     RobotSetting = new QWidget;
     ControllerSetting = new QWidget;
@@ -77,13 +77,13 @@ TOKRightDlg::TOKRightDlg(RobotLink &link, SettingsStore &store, QWidget *parent)
     createRobotTab();
     createControllerTab();
 
-    OKBtn = place<QPushButton>(this, "OKBtn", {TabWidth - 150, 340, 75, 25}, QStringLiteral("OK"));
-    CancelBtn = place<QPushButton>(this, "CancelBtn", {TabWidth - 65, 340, 75, 25}, QStringLiteral("Cancel"));
+    OKBtn = place<QPushButton>(this, "OKBtn", {TabWidth - 150, 350, 75, 25}, QStringLiteral("OK"));
+    CancelBtn = place<QPushButton>(this, "CancelBtn", {TabWidth - 65, 350, 75, 25}, QStringLiteral("Cancel"));
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
-    StatusBar1 = place<QStatusBar>(this, "StatusBar1", {0, 385, TabWidth + 20, 25});
+    StatusBar1 = place<QStatusBar>(this, "StatusBar1", {0, 395, TabWidth + 20, 25});
     StatusBar1->setSizeGripEnabled(false);
     Timer1->setInterval(StatusClearingMs);
     connect(Timer1, &QTimer::timeout, this, &TOKRightDlg::Timer1Timer);
@@ -135,16 +135,16 @@ void TOKRightDlg::createControllerTab()
                                  QStringLiteral("    Automatically check for updates on startup"));
     autoCenterCheckBox = place<QCheckBox>(ControllerSetting, "autoCenterCheckBox", {10, 60, 360, 20},
                                           QStringLiteral("    Auto center camera pan while driving"));
-    sliderPanels = place<QWidget>(ControllerSetting, "sliderPanels", {0, 100, TabWidth, 150});
+    sliderPanels = place<QWidget>(ControllerSetting, "sliderPanels", {0, 100, TabWidth, 135});
     PadSense =
         sliderPanel(sliderPanels, "PadSense", 0, QStringLiteral("Drive Pad Sensitivity"), TrackBar1, "TrackBar1", 0, 7);
     PadSense->setToolTip(QStringLiteral("Set turning radius sensitivity of the QuorvelBot"));
     timeoutPanel =
-        sliderPanel(sliderPanels, "timeoutPanel", 75, QStringLiteral("Drive Timeout"), timeoutBar, "timeoutBar", 5, 10);
+        sliderPanel(sliderPanels, "timeoutPanel", 70, QStringLiteral("Drive Timeout"), timeoutBar, "timeoutBar", 5, 10);
     timeoutPanel->setToolTip(QStringLiteral("Set the timeout to high if you are on a slower network"));
-    Label12 = place<QLabel>(ControllerSetting, "Label12", {10, 250, 360, 18},
+    Label12 = place<QLabel>(ControllerSetting, "Label12", {10, 255, 360, 18},
                             QStringLiteral("<a href=\"#\">Vindra Configuration</a>"));
-    Label13 = place<QLabel>(ControllerSetting, "Label13", {10, 268, 380, 18},
+    Label13 = place<QLabel>(ControllerSetting, "Label13", {10, 273, 380, 18},
                             QStringLiteral("(Use this link to configure Vindra while on the same network)"));
     connect(Label12, &QLabel::linkActivated, this, &TOKRightDlg::Label12Click);
     connect(CheckBox1, &QCheckBox::toggled, this, &TOKRightDlg::alwaysOnTopChange);

@@ -22,7 +22,7 @@ const QPoint optionsButton(489, 147);
 const QPoint newUserName(171, 56);
 const QPoint newUserPassword(171, 86);
 const QPoint addUserButton(189, 154);
-const QPoint okButton(287, 352);
+const QPoint okButton(287, 362);
 
 // Types the credentials, presses Enter and confirms the reminder about the
 // conferencing program that the first sign-in shows.
@@ -186,11 +186,9 @@ private slots:
             return;
         const Desktop &desktop = session.desktop;
         SimulatorProcess &sim = session.sim;
-        const QString &window = session.window;
-        const QString &driving = session.driving;
         const qsizetype before = sim.log().size();
 
-        desktop.click(driving, optionsButton.x(), optionsButton.y());
+        desktop.click(session.driving, optionsButton.x(), optionsButton.y());
         QTest::qWait(300);
         desktop.key(QStringLiteral("Down")); // "Settings"
         desktop.key(QStringLiteral("Return"));
@@ -206,12 +204,12 @@ private slots:
         desktop.click(settings, okButton.x(), okButton.y());
         QVERIFY2(sim.waitForLog(QStringLiteral(" > ACKUSER"), 5000, before), qPrintable(sim.log().mid(before)));
 
-        desktop.click(driving, endButton.x(), endButton.y());
+        desktop.click(session.driving, endButton.x(), endButton.y());
         QVERIFY2(sim.waitForLog(QStringLiteral(" < Z"), 5000, before), qPrintable(sim.log().mid(before)));
-        desktop.click(window, userNameField.x(), userNameField.y());
+        desktop.click(session.window, userNameField.x(), userNameField.y());
         desktop.key(QStringLiteral("ctrl+a"));
         desktop.type(QStringLiteral("carol"));
-        desktop.click(window, passwordField.x(), passwordField.y());
+        desktop.click(session.window, passwordField.x(), passwordField.y());
         desktop.key(QStringLiteral("ctrl+a"));
         desktop.type(QStringLiteral("pass1"));
         desktop.key(QStringLiteral("Return"));
@@ -220,7 +218,7 @@ private slots:
         const QString drivingAgain = desktop.findWindow(QStringLiteral("QuorvelBot Vindra"), 10000);
         QVERIFY(!drivingAgain.isEmpty());
         desktop.click(drivingAgain, endButton.x(), endButton.y());
-        QVERIFY(desktop.closeWindow(window));
+        QVERIFY(desktop.closeWindow(session.window));
         QVERIFY(session.controller.waitForFinished(10000));
     }
 

@@ -113,11 +113,38 @@ void selectRow(TOKRightDlg &d, int row)
     d.ListBox1->setCurrentRow(row);
 }
 
-void typeUser(TOKRightDlg &d, const QString &name, const QString &password, bool admin)
+// Types name ":" password ":" mark into the fields: the name ends at the
+// first ":", the mark follows the last.
+void typeUser(TOKRightDlg &d, const QString &user)
 {
-    d.userName->setText(name);
-    d.password->setText(password);
-    d.isAdminBox->setChecked(admin);
+    const qsizetype first = user.indexOf(u':');
+    const qsizetype last = user.lastIndexOf(u':');
+    d.userName->setText(user.left(first));
+    d.password->setText(user.mid(first + 1, last - first - 1));
+    d.isAdminBox->setChecked(user.mid(last + 1) == u"1");
+}
+
+// What the operator does on the dialog, as a table gives it: "add" user,
+// "edit" row (or "-" for none) user, "delete" row, "speed" position.
+void perform(TOKRightDlg &d, const QString &action)
+{
+    const QString verb = action.section(u' ', 0, 0);
+    const QString row = action.section(u' ', 1, 1);
+    if (verb == u"add") {
+        typeUser(d, action.section(u' ', 1)); // the name may hold a blank
+        d.addUserButton->click();
+    } else if (verb == u"edit") {
+        if (row != u"-")
+            selectRow(d, row.toInt());
+        typeUser(d, action.section(u' ', 2));
+        d.editUserButton->click();
+    } else if (verb == u"delete") {
+        selectRow(d, row.toInt());
+        d.Button2->click();
+    } else {
+        d.PageControl1->setCurrentWidget(d.RobotSetting);
+        d.speedTrackbar->setValue(row.toInt());
+    }
 }
 
 // Receives the web addresses the desktop is asked to open.
@@ -257,15 +284,7 @@ private slots:
         SettingsFixture s;
         s.signedIn(true);
         s.openFromDriveView(list, [&](TOKRightDlg &d) {
-            const QStringList words = action.split(u' ');
-            if (words[0] == u"add") {
-                const QStringList user = words[1].split(u':');
-                typeUser(d, user[0], user[1], user[2] == u"1");
-                d.addUserButton->click();
-            } else {
-                d.PageControl1->setCurrentWidget(d.RobotSetting);
-                d.speedTrackbar->setValue(words[1].toInt());
-            }
+            perform(d, action);
             ok ? d.accept() : d.reject();
         });
         QCOMPARE(s.sent(), sent);
@@ -335,24 +354,9 @@ private slots:
         SettingsFixture s;
         s.signedIn(true);
         s.openFromDriveView(twoUsers, [&](TOKRightDlg &d) {
-            const QStringList words = action.split(u' ');
-            if (words[0] == u"edit") {
-                if (words[1] != u"-")
-                    selectRow(d, words[1].toInt());
-                const QStringList user = words[2].split(u':');
-                typeUser(d, user[0], user[1], user[2] == u"1");
-                d.editUserButton->click();
-            } else if (words[0] == u"delete") {
-                selectRow(d, words[1].toInt());
-                d.Button2->click();
+            perform(d, action);
+            if (action.startsWith(u"delete"))
                 QVERIFY(!d.Timer1->isActive()); // a done delete's text stays
-            } else {
-                const int colon = action.lastIndexOf(u':');
-                const QString typed = action.mid(4, colon - 4);
-                const qsizetype firstColon = typed.indexOf(u':');
-                typeUser(d, typed.left(firstColon), typed.mid(firstColon + 1), false);
-                d.addUserButton->click();
-            }
             QCOMPARE(listBoxLines(d), lines);
             QCOMPARE(d.StatusBar1->currentMessage(), status);
             d.reject();
@@ -385,7 +389,7 @@ private slots:
         SettingsFixture s;
         s.signedIn(true);
         s.openFromDriveView(list, [&](TOKRightDlg &d) {
-            typeUser(d, QStringLiteral("carol"), QStringLiteral("pass1"), false);
+            typeUser(d, QStringLiteral("carol:pass1:0"));
             d.addUserButton->click();
             QCOMPARE(d.ListBox1->count(), 11);
             d.accept();
@@ -539,7 +543,7 @@ private slots:
         s.signedIn(true);
         bool closed = false;
         s.openFromDriveView(twoUsers, [&](TOKRightDlg &d) {
-            typeUser(d, QStringLiteral("carol"), QStringLiteral("pass1"), false);
+            typeUser(d, QStringLiteral("carol:pass1:0"));
             d.addUserButton->click();
             s.form().Disconnect->click();
             closed = !d.isVisible();
