@@ -206,6 +206,8 @@ private slots:
 
         desktop.click(session.driving, endButton.x(), endButton.y());
         QVERIFY2(sim.waitForLog(QStringLiteral(" < Z"), 5000, before), qPrintable(sim.log().mid(before)));
+        QVERIFY(!desktop.findWindow(QStringLiteral("QuorvelBot")).isEmpty()); // the sign-in view is back
+        QTest::qWait(300);
         desktop.click(session.window, userNameField.x(), userNameField.y());
         desktop.key(QStringLiteral("ctrl+a"));
         desktop.type(QStringLiteral("carol"));
