@@ -8,6 +8,7 @@
 #include "controls/PadMarker.h"
 #include "ui/Picture.h"
 
+#include <QApplication>
 #include <QPushButton>
 
 void TForm2::createJoystick()
@@ -22,7 +23,8 @@ void TForm2::createJoystick()
 
 void TForm2::JoyStickMove(TJoystickDevice *, const TJoyRelPos &JoyPos, TJoyButtons)
 {
-    if (!link.linkState.sessionOpen)
+    // a box, dialog or menu over the window has the operator's attention
+    if (!link.linkState.sessionOpen || QApplication::activeModalWidget() || QApplication::activePopupWidget())
         return;
     const StickDrive drive = stickDrive(JoyPos.X, JoyPos.Y, lastJoyX, lastJoyY, settings.padSensitivity);
     if (!drive.acted)

@@ -22,7 +22,9 @@ void writeFileReplacing(const QString &path, const QByteArray &bytes, bool owner
     // readable by others, not even in the new file before the rename.
     if (ownerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         failed(path, file.errorString());
-    if (file.write(bytes) != bytes.size())
+    // A short file waits in the write buffer; its write fails (a full disk)
+    // only as the buffer is flushed, which the commit would not notice.
+    if (file.write(bytes) != bytes.size() || !file.flush())
         failed(path, file.errorString());
     if (!file.commit())
         failed(path, file.errorString());

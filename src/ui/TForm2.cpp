@@ -47,6 +47,7 @@ TForm2::TForm2(const Platform &platform, QWidget *parent)
     createJoystick();
     PagesDlg = new TPagesDlg(link, this);
     connectHelpItems();
+    createSettingsDialog();
 }
 
 void TForm2::connectComponents()
@@ -197,6 +198,17 @@ bool TForm2::memoryButtonEvent(QObject *watched, QEvent *event)
     }
 }
 
+void TForm2::windowOpensOverDriving()
+{
+    padPointerLost();
+    // a stick held as the window opens lets go as well; it is not followed
+    // again until the window has gone (JoyStickMove)
+    if (link.leftWheelDemand != 0 || link.rightWheelDemand != 0) {
+        letGoOfPad();
+        link.sendStops(QStringLiteral("Send Error mouse up"));
+    }
+}
+
 void TForm2::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
@@ -213,7 +225,7 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
         auto *shown = qobject_cast<QWidget *>(watched);
         if (shown && shown != this && shown->isWindow()
             && (shown->isModal() || shown->windowType() == Qt::Popup || shown->windowType() == Qt::Dialog))
-            padPointerLost();
+            windowOpensOverDriving();
     }
     const bool isKey = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
     if (isKey && keyPreview) {

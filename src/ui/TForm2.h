@@ -26,6 +26,7 @@ class QSlider;
 class QTimer;
 class QToolButton;
 class TJoystickDevice;
+class TOKRightDlg;
 class TPagesDlg;
 struct BoxRequest;
 
@@ -165,9 +166,20 @@ public:
     void letGoOfPad();
     // A held pad lost the pointer: the release's stops, demands zero.
     void padPointerLost();
+    // A box, dialog or menu opens: whatever drives lets go, with stops.
+    void windowOpensOverDriving();
     void recallCameraMemory(int slot);
     void FormKeyDown(QChar key);
     void FormKeyUp();
+
+    // --- dialogs ---
+    TOKRightDlg *adminSetting; // the settings dialog
+
+    // --- settings dialog (settings/SettingsMenu.cpp) ---
+    void Settings1Click();
+    void Settings2Click();
+    void userTimerTrigger();
+    int userListWaits = 0; // userTimer's ticks without the list
 
     // A modal box owned by this window; returns the operator's answer.
     int showBox(const BoxRequest &request);
@@ -235,8 +247,9 @@ private:
     bool FormClose();
 
     void connectComponents();
-    void createJoystick();   // controls/JoystickDrive.cpp
-    void connectHelpItems(); // dialogs/HelpMenuItems.cpp
+    void createJoystick();       // controls/JoystickDrive.cpp
+    void connectHelpItems();     // dialogs/HelpMenuItems.cpp
+    void createSettingsDialog(); // settings/SettingsMenu.cpp
 
     // views (ui/Views.cpp)
     void placeRightHandGroup(bool tableTop);

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "link/LinkError.h"
 #include "platform/SafeFile.h"
 
@@ -5,9 +6,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -27,24 +25,6 @@ QByteArray contentsOf(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Files larger than limit cannot be written while it is in force, as on a
-// full disk: the write fails part-way.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit narrowed = saved;
-        narrowed.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &narrowed);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
-
-private:
-    rlimit saved{};
-};
-
 } // namespace
 
 class SafeFileTest : public QObject {
@@ -56,6 +36,7 @@ private slots:
     void writesExactlyTheBytes();
     void permissions_data();
     void permissions();
+    void aWriteFailingPartWayLeavesTheOldFileWhole_data();
     void aWriteFailingPartWayLeavesTheOldFileWhole();
     void aFolderThatIsNotThereIsNamedInTheError();
 
@@ -127,14 +108,24 @@ void SafeFileTest::permissions()
     QCOMPARE(after & othersAndGroup, othersAndGroupAfter);
 }
 
+void SafeFileTest::aWriteFailingPartWayLeavesTheOldFileWhole_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("size");
+    QTest::newRow("a long file") << 4096 << 65536;
+    QTest::newRow("a short file, failing as it is flushed") << 16 << 200;
+}
+
 void SafeFileTest::aWriteFailingPartWayLeavesTheOldFileWhole()
 {
+    QFETCH(int, limit);
+    QFETCH(int, size);
     const QByteArray old = "#LastSelected:1\r\nSocket,Lab,10.0.0.9,Other,,,45:45:45:45:45:45\r\n";
     QVERIFY(makeFile(path, old));
 
     try {
-        const FileSizeLimit limit(4096);
-        writeFileReplacing(path, QByteArray(65536, 'n'), true);
+        const FileSizeLimit full{rlim_t(limit)};
+        writeFileReplacing(path, QByteArray(size, 'n'), true);
         QFAIL("the write did not fail");
     } catch (const LinkError &error) {
         QVERIFY2(error.message().contains(path), qPrintable(error.message()));

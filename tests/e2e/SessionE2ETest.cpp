@@ -15,6 +15,12 @@ using namespace WindowPlaces;
 
 namespace {
 
+// Places in the settings dialog, in its own pixels.
+const QPoint newUserName(171, 56);
+const QPoint newUserPassword(171, 86);
+const QPoint addUserButton(189, 154);
+const QPoint okButton(287, 362);
+
 // The wheel commands the simulator received, in order, from position from of
 // its log on.
 QStringList wheelCommands(const QString &log, qsizetype from)
@@ -139,6 +145,54 @@ private slots:
         QVERIFY(!desktop.findWindow(QStringLiteral("QuorvelBot")).isEmpty());
         QVERIFY(desktop.closeWindow(window));
         QVERIFY(controller.waitForFinished(10000));
+    }
+
+    // An administrator adds a user in the settings dialog; the robot takes
+    // the new list, and the new user signs in after the session's end.
+    void aUserAddedInTheSettingsSignsIn()
+    {
+        SimulatorSession session;
+        session.signIn();
+        if (QTest::currentTestFailed())
+            return;
+        const Desktop &desktop = session.desktop;
+        SimulatorProcess &sim = session.sim;
+        const qsizetype before = sim.log().size();
+
+        desktop.click(session.driving, driveOptionsButton.x(), driveOptionsButton.y());
+        QTest::qWait(300);
+        desktop.key(QStringLiteral("Down")); // "Settings"
+        desktop.key(QStringLiteral("Return"));
+        const QString settings = desktop.findWindow(QStringLiteral("Settings"), 10000);
+        QVERIFY2(!settings.isEmpty(), qPrintable(sim.log()));
+        desktop.click(settings, newUserName.x(), newUserName.y());
+        desktop.type(QStringLiteral("carol"));
+        desktop.click(settings, newUserPassword.x(), newUserPassword.y());
+        desktop.type(QStringLiteral("pass1"));
+        desktop.click(settings, addUserButton.x(), addUserButton.y());
+        QTest::qWait(300);
+        QVERIFY(desktop.screenshot(artefact(QStringLiteral("e2e-settings-user-added")), settings));
+        desktop.click(settings, okButton.x(), okButton.y());
+        QVERIFY2(sim.waitForLog(QStringLiteral(" > ACKUSER"), 5000, before), qPrintable(sim.log().mid(before)));
+
+        desktop.click(session.driving, endButton.x(), endButton.y());
+        QVERIFY2(sim.waitForLog(QStringLiteral(" < Z"), 5000, before), qPrintable(sim.log().mid(before)));
+        QVERIFY(!desktop.findWindow(QStringLiteral("QuorvelBot")).isEmpty()); // the sign-in view is back
+        QTest::qWait(300);
+        desktop.click(session.window, userNameField.x(), userNameField.y());
+        desktop.key(QStringLiteral("ctrl+a"));
+        desktop.type(QStringLiteral("carol"));
+        desktop.click(session.window, passwordField.x(), passwordField.y());
+        desktop.key(QStringLiteral("ctrl+a"));
+        desktop.type(QStringLiteral("pass1"));
+        desktop.key(QStringLiteral("Return"));
+        QVERIFY2(sim.waitForLog(QStringLiteral("signed in as carol"), 10000, before),
+                 qPrintable(sim.log().mid(before)));
+        const QString drivingAgain = desktop.findWindow(QStringLiteral("QuorvelBot Vindra"), 10000);
+        QVERIFY(!drivingAgain.isEmpty());
+        desktop.click(drivingAgain, endButton.x(), endButton.y());
+        QVERIFY(desktop.closeWindow(session.window));
+        QVERIFY(session.controller.waitForFinished(10000));
     }
 
     // The robot moves only while the operator holds a control: a session the
