@@ -26,6 +26,8 @@ class QSlider;
 class QTimer;
 class QToolButton;
 class TJoystickDevice;
+class TchangePasswordForm;
+class TwifiDialog;
 struct BoxRequest;
 
 // The main window: the sign-in view and the drive view, their controls and
@@ -167,6 +169,8 @@ public:
 
     // --- dialogs ---
     void updateAboutPage();
+    TwifiDialog *wifiDialog;                 // opened by the robot's network report
+    TchangePasswordForm *changePasswordForm; // the drive view's "Change Password"
 
     // A modal box owned by this window; returns the operator's answer.
     int showBox(const BoxRequest &request);
@@ -201,6 +205,7 @@ public slots:
     void CheckBox1Click();
     void UserNameClick();
     void PassWordClick();
+    void ChangePassword1Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -229,6 +234,7 @@ private:
 
     void connectComponents();
     void createJoystick(); // controls/JoystickDrive.cpp
+    void createWifiAndPasswordDialogs(); // dialogs/WifiAndPasswordDialogs.cpp
 
     // views (ui/Views.cpp)
     void placeRightHandGroup(bool tableTop);
