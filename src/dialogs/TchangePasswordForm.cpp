@@ -29,6 +29,7 @@ TchangePasswordForm::TchangePasswordForm(RobotLink &link, QWidget *parent)
     setWindowTitle(QStringLiteral("Change Password"));
     setModal(true);
     setFixedSize(295, 150);
+    setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }")); // "*" for each character
     oldPassword = maskedField(this, QStringLiteral("Current Password"), 15);
     newPassword = maskedField(this, QStringLiteral("New Password"), 47);
     confirmPassword = maskedField(this, QStringLiteral("Confirm Password"), 79);

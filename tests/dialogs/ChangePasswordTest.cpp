@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -23,6 +24,15 @@ struct Typed {
     QString confirmation;
 };
 
+void typeInto(TchangePasswordForm *dialog, const Typed &typed)
+{
+    QTest::keyClicks(dialog->oldPassword, typed.current);
+    QTest::keyClicks(dialog->newPassword, typed.next);
+    QTest::keyClicks(dialog->confirmPassword, typed.confirmation);
+}
+
+const Typed Valid{QStringLiteral("old1"), QStringLiteral("new2"), QStringLiteral("new2")};
+
 // Opens the dialog from the drive view's menu and, once it shows, types and
 // presses Ok; a dialog still open after that (a refusal) is cancelled, a box
 // having been shown. Returns whether Ok closed it.
@@ -32,9 +42,7 @@ bool changePassword(SignedInWindow &w, const Typed &typed)
     QTimer::singleShot(0, [&] {
         TchangePasswordForm *dialog = w.form().changePasswordForm;
         QVERIFY(dialog->isVisible());
-        QTest::keyClicks(dialog->oldPassword, typed.current);
-        QTest::keyClicks(dialog->newPassword, typed.next);
-        QTest::keyClicks(dialog->confirmPassword, typed.confirmation);
+        typeInto(dialog, typed);
         QTest::mouseClick(dialog->oKBtn, Qt::LeftButton);
         closedByOk = !dialog->isVisible();
         if (!closedByOk)
@@ -44,14 +52,6 @@ bool changePassword(SignedInWindow &w, const Typed &typed)
         if (item->text() == QLatin1String("Change Password"))
             item->trigger();
     return closedByOk;
-}
-
-QStringList boxesOf(const SignedInWindow &w)
-{
-    QStringList shown;
-    for (const BoxRequest &box : w.f.fake.boxes.shown)
-        shown << box.caption + u'|' + box.text;
-    return shown;
 }
 
 // A drive view signed in as "pilot".
@@ -71,8 +71,10 @@ private slots:
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Change Password"));
         QVERIFY(dialog->isModal());
         QVERIFY(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        for (QLineEdit *field : {dialog->oldPassword, dialog->newPassword, dialog->confirmPassword})
+        for (QLineEdit *field : {dialog->oldPassword, dialog->newPassword, dialog->confirmPassword}) {
             QCOMPARE(field->echoMode(), QLineEdit::Password);
+            QCOMPARE(field->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, field), int('*'));
+        }
         QCOMPARE(dialog->oKBtn->text(), QStringLiteral("Ok"));
         QCOMPARE(dialog->cancelButton->text(), QStringLiteral("Cancel"));
     }
@@ -121,7 +123,7 @@ private slots:
         QFETCH(QString, confirmation);
         QFETCH(QStringList, sent);
         QCOMPARE(changePassword(w, {current, next, confirmation}), !sent.isEmpty());
-        QTEST(boxesOf(w), "boxes");
+        QTEST(w.boxesShown(), "boxes");
         QCOMPARE(w.take(), sent);
         QVERIFY(!w.form().changePasswordForm->isVisible());
     }
@@ -131,9 +133,7 @@ private slots:
         AsPilot w;
         QTimer::singleShot(0, [&] {
             TchangePasswordForm *dialog = w.form().changePasswordForm;
-            QTest::keyClicks(dialog->oldPassword, QStringLiteral("old1"));
-            QTest::keyClicks(dialog->newPassword, QStringLiteral("new2"));
-            QTest::keyClicks(dialog->confirmPassword, QStringLiteral("new2"));
+            typeInto(dialog, Valid);
             QTest::mouseClick(dialog->cancelButton, Qt::LeftButton);
         });
         w.form().ChangePassword1Click();
@@ -159,10 +159,7 @@ private slots:
     {
         AsPilot w;
         QTimer::singleShot(0, [&] {
-            TchangePasswordForm *dialog = w.form().changePasswordForm;
-            QTest::keyClicks(dialog->oldPassword, QStringLiteral("old1"));
-            QTest::keyClicks(dialog->newPassword, QStringLiteral("new2"));
-            QTest::keyClicks(dialog->confirmPassword, QStringLiteral("new2"));
+            typeInto(w.form().changePasswordForm, Valid);
             w.robotSays(QStringLiteral("Z"));
         });
         w.form().ChangePassword1Click();
@@ -177,7 +174,7 @@ private slots:
         AsPilot w;
         w.form().settings.Logging = true;
         w.f.webRtc->failing = true;
-        QVERIFY(changePassword(w, {"old1", "new2", "new2"}));
+        QVERIFY(changePassword(w, Valid));
         QFile log(w.link().logFilePath());
         QVERIFY(log.open(QIODevice::ReadOnly));
         QVERIFY(log.readAll().contains(" : Password sending error\r\n"));

@@ -39,14 +39,6 @@ struct Listed : SignedInWindow {
         robotSays(report);
     }
     TwifiDialog &dialog() { return *form().wifiDialog; }
-    // the texts and captions of the boxes shown so far
-    QStringList boxes() const
-    {
-        QStringList shown;
-        for (const BoxRequest &box : f.fake.boxes.shown)
-            shown << box.caption + u'|' + box.text;
-        return shown;
-    }
 };
 
 } // namespace
@@ -128,7 +120,7 @@ private slots:
         QFETCH(bool, yes);
         w.f.fake.boxes.answers = {yes ? BoxAnswer::Yes : BoxAnswer::No};
         QTest::mouseClick(dialog.OKBtn, Qt::LeftButton);
-        QTEST(w.boxes(), "boxes");
+        QTEST(w.boxesShown(), "boxes");
         QFETCH(QStringList, sent);
         QCOMPARE(w.take(), sent);
         QTEST(dialog.isVisible(), "open");

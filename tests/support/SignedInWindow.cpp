@@ -19,3 +19,11 @@ QStringList SignedInWindow::take()
     f.webRtc->written.clear();
     return sent;
 }
+
+QStringList SignedInWindow::boxesShown() const
+{
+    QStringList shown;
+    for (const BoxRequest &box : f.fake.boxes.shown)
+        shown << box.caption + u'|' + box.text;
+    return shown;
+}

@@ -12,4 +12,6 @@ struct SignedInWindow {
     void robotSays(const QString &text) { f.form->link.processIncomingData(text); }
     // What the robot was sent since the last call.
     QStringList take();
+    // The boxes shown so far, each as caption "|" text.
+    QStringList boxesShown() const;
 };
