@@ -169,8 +169,8 @@ public:
 
     // --- dialogs ---
     void updateAboutPage();
-    TwifiDialog *wifiDialog;                 // opened by the robot's network report
-    TchangePasswordForm *changePasswordForm; // the drive view's "Change Password"
+    TwifiDialog *wifiDialog = nullptr;                 // opened by the robot's network report
+    TchangePasswordForm *changePasswordForm = nullptr; // the drive view's "Change Password"
 
     // A modal box owned by this window; returns the operator's answer.
     int showBox(const BoxRequest &request);
