@@ -11,6 +11,7 @@ int batteryPicture(int percent);
 
 // The wireless picture wifi0 (below 20 %) to wifi4 (80 % or more).
 int wifiPicture(int strength);
+constexpr int NoWirelessPicture = -1;
 
 enum class BatteryKind {
     OnBattery, // "bd" x "," hours left "," percent (x unused)

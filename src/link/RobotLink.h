@@ -165,14 +165,13 @@ signals:
     void linkAnswering();
     void delayMeasured(const QString &text);
     void proximityReported();
-    // A battery or wireless report arrived: its indicator shows, emptied,
-    // before the report is read, and stays so if the report ends part way.
-    void batteryReportArriving();
+    // A battery report was read; one that stops part way leaves its
+    // indicator shown and empty.
     void batteryReported(const BatteryReport &report);
-    void wirelessReportArriving();
-    void wirelessReported(const WirelessReport &report);
-    // the strength picture of a wireless connection
-    void wirelessStrengthKnown(int picture);
+    void batteryReportUnreadable();
+    // A wireless report was read, with the strength picture it shows
+    // (NoWirelessPicture on a cable or when the strength does not read).
+    void wirelessReported(const WirelessReport &report, int picture);
     // The robot told more about itself (serial numbers, head device).
     void robotFactsChanged();
     // The robot took a new password; the old one must leave the list.

@@ -4,6 +4,7 @@
 
 #include "link/Fields.h"
 #include "link/HeadDevices.h"
+#include "link/LinkError.h"
 #include "link/MessageKind.h"
 #include "link/Numbers.h"
 #include "link/ReportDecoding.h"
@@ -63,8 +64,13 @@ void RobotLink::proximityReport(const QString &text)
 
 void RobotLink::batteryReport(const QString &text)
 {
-    emit batteryReportArriving();
-    const BatteryReport report = decodeBatteryReport(text, linkState.robotModel.startsWith(u'T'));
+    BatteryReport report;
+    try {
+        report = decodeBatteryReport(text, linkState.robotModel.startsWith(u'T'));
+    } catch (const LinkError &) {
+        emit batteryReportUnreadable();
+        throw;
+    }
     if (report.kind == BatteryKind::Charging || report.kind == BatteryKind::Full)
         linkState.remoteChargingOn = false; // the head charges no more from a robot that charges itself
     emit batteryReported(report);
@@ -79,13 +85,18 @@ void RobotLink::wirelessReport(const QString &text)
 {
     if (linkState.wifiSwitchPending)
         return; // a network switch is under way
-    emit wirelessReportArriving();
     const WirelessReport report = decodeWirelessReport(text);
-    emit wirelessReported(report);
-    if (report.ethernet)
+    if (report.ethernet) {
+        emit wirelessReported(report, NoWirelessPicture);
         return;
+    }
     linkState.currentNetwork = report.network;
-    emit wirelessStrengthKnown(wifiPicture(report.strength()));
+    try {
+        emit wirelessReported(report, wifiPicture(report.strength()));
+    } catch (const LinkError &) {
+        emit wirelessReported(report, NoWirelessPicture); // a strength that does not read shows none
+        throw;
+    }
 }
 
 void RobotLink::networkScan(const QString &text)

@@ -41,11 +41,9 @@ void TForm2::followLink()
     connect(&link, &RobotLink::linkAnswering, this, &TForm2::showLinkAnswering);
     connect(&link, &RobotLink::delayMeasured, connectionDelayLabel, &QLabel::setText);
     connect(&link, &RobotLink::proximityReported, this, &TForm2::showProximity);
-    connect(&link, &RobotLink::batteryReportArriving, this, &TForm2::emptyBattery);
     connect(&link, &RobotLink::batteryReported, this, &TForm2::showBattery);
-    connect(&link, &RobotLink::wirelessReportArriving, this, &TForm2::emptyWireless);
+    connect(&link, &RobotLink::batteryReportUnreadable, this, &TForm2::emptyBattery);
     connect(&link, &RobotLink::wirelessReported, this, &TForm2::showWireless);
-    connect(&link, &RobotLink::wirelessStrengthKnown, this, [this](int picture) { wifi[size_t(picture)]->show(); });
     connect(&link, &RobotLink::robotFactsChanged, this, &TForm2::updateAboutPage);
     connect(&link, &RobotLink::passwordUpdated, this, &TForm2::passwordUpdated);
 }
@@ -131,20 +129,28 @@ void TForm2::showProximityBar(QFrame *bar, int sensor, int left)
     bar->resize(bar->width(), shown.height);
 }
 
+// The indicators are set to what a report shows, each control touched only
+// when it changes: a robot reports many times a second, and a control hidden
+// and shown again costs a round trip to the window system.
+
 void TForm2::emptyBattery()
 {
     Panel2->show();
-    for (Picture *picture : batt)
-        picture->hide();
-    battCharging->hide();
-    battNotPresent->hide();
+    showBatteryPictures(-1, false, false);
+}
+
+void TForm2::showBatteryPictures(int level, bool charging, bool absent)
+{
+    for (int picture = 0; picture < int(batt.size()); ++picture)
+        batt[size_t(picture)]->setVisible(picture == level);
+    battCharging->setVisible(charging);
+    battNotPresent->setVisible(absent);
 }
 
 void TForm2::showBattery(const BatteryReport &report)
 {
-    if (report.levelPicture >= 0)
-        batt[size_t(report.levelPicture)]->show();
-    battCharging->setVisible(report.chargingOverlay);
+    Panel2->setVisible(report.kind != BatteryKind::Unknown);
+    showBatteryPictures(report.levelPicture, report.chargingOverlay, report.kind == BatteryKind::Absent);
     switch (report.kind) {
     case BatteryKind::OnBattery: chargingButton->setEnabled(true); break;
     case BatteryKind::Charging:
@@ -152,25 +158,19 @@ void TForm2::showBattery(const BatteryReport &report)
         showAccessories(); // remote charging went off
         chargingButton->setEnabled(false);
         break;
-    case BatteryKind::Absent:
-        battNotPresent->show();
-        chargingButton->setEnabled(false);
-        break;
-    case BatteryKind::Unknown: Panel2->hide(); break;
+    case BatteryKind::Absent: chargingButton->setEnabled(false); break;
+    case BatteryKind::Unknown: break;
     }
-    Panel2->setToolTip(report.tooltip.isEmpty() ? Panel2->toolTip() : report.tooltip);
+    if (!report.tooltip.isEmpty() && report.tooltip != Panel2->toolTip())
+        Panel2->setToolTip(report.tooltip);
 }
 
-void TForm2::emptyWireless()
+void TForm2::showWireless(const WirelessReport &report, int picture)
 {
     wifipanel->show();
-    for (Picture *picture : wifi)
-        picture->hide();
-    wifiEth->hide();
-}
-
-void TForm2::showWireless(const WirelessReport &report)
-{
-    wifipanel->setToolTip(report.tooltip);
+    for (int shown = 0; shown < int(wifi.size()); ++shown)
+        wifi[size_t(shown)]->setVisible(shown == picture);
     wifiEth->setVisible(report.ethernet);
+    if (report.tooltip != wifipanel->toolTip())
+        wifipanel->setToolTip(report.tooltip);
 }

@@ -252,9 +252,9 @@ private:
     void showProximity();
     void showProximityBar(QFrame *bar, int sensor, int left);
     void emptyBattery();
+    void showBatteryPictures(int level, bool charging, bool absent);
     void showBattery(const BatteryReport &report);
-    void emptyWireless();
-    void showWireless(const WirelessReport &report);
+    void showWireless(const WirelessReport &report, int picture);
 
     // controls (controls/)
     void setCamera(int tilt, int pan);

@@ -5,6 +5,7 @@
 #include "LocalPorts.h"
 #include "RecordingRobot.h"
 #include "SimulatorProcess.h"
+#include "WindowActions.h"
 
 #include <QImage>
 #include <QProcess>
@@ -12,44 +13,16 @@
 #include <QSet>
 #include <QTest>
 
+using namespace WindowPlaces;
+
 namespace {
 
-// Places in the window, in its own pixels at 96 dpi.
-const QPoint userNameField(60, 283);
-const QPoint passwordField(170, 283);
-const QPoint padCentre(115, 82);
-const QPoint endButton(570, 147);
+// More places in the window, in its own pixels at 96 dpi.
 const QPoint optionsButton(490, 147);
 const QRect wirelessIndicator(574, 174, 31, 21); // in the drive view's status bar
 // in the "Wifi Selector"
 const QPoint secondNetwork(35, 125);
 const QPoint wifiOkButton(332, 107);
-
-// Types the credentials, presses Enter and confirms the reminder about the
-// conferencing program that the first sign-in shows.
-bool signIn(const Desktop &desktop, const QString &window, const QString &user, const QString &password)
-{
-    desktop.click(window, userNameField.x(), userNameField.y()); // the placeholder goes
-    desktop.type(user);
-    desktop.click(window, passwordField.x(), passwordField.y());
-    desktop.type(password);
-    desktop.key(QStringLiteral("Return"));
-    const QString reminder = desktop.findWindow(QStringLiteral("Confirm"));
-    if (reminder.isEmpty())
-        return false;
-    desktop.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), reminder});
-    desktop.key(QStringLiteral("Return"));
-    return true;
-}
-
-// Holds the left button on the pad and moves by offset from its centre.
-void dragOnPad(const Desktop &desktop, const QString &window, QPoint offset)
-{
-    desktop.pointerTo(window, padCentre.x() - 40, padCentre.y() + 30);
-    desktop.button(true);
-    QTest::qWait(100); // the controller brings the pointer to the pad's centre
-    desktop.pointerTo(window, padCentre.x() + offset.x(), padCentre.y() + offset.y());
-}
 
 // Whether the drive view shows its wireless indicator: its place on a
 // screenshot holds more than the status bar's one colour.

@@ -152,6 +152,43 @@ private slots:
         QCOMPARE(r.form().link.linkState.batteryPercent, 45);
     }
 
+    // A robot reports many times a second: a report that shows what is
+    // already shown touches no control of the indicators.
+    void repeatedReportsTouchNothing_data()
+    {
+        QTest::addColumn<QString>("report");
+        QTest::newRow("on battery") << "bd12,3.5,45";
+        QTest::newRow("charging") << "bc45";
+        QTest::newRow("no battery") << "bx";
+        QTest::newRow("wireless") << "WOfficeLAN:60";
+        QTest::newRow("cable") << "W~eth~";
+        QTest::newRow("proximity") << "K05355500";
+    }
+    void repeatedReportsTouchNothing()
+    {
+        struct Touches : QObject {
+            int count = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                const QEvent::Type type = event->type();
+                count += type == QEvent::Show || type == QEvent::Hide || type == QEvent::ToolTipChange
+                         || type == QEvent::PaletteChange || type == QEvent::Move || type == QEvent::Resize;
+                return false;
+            }
+        } touches;
+        Reporting r;
+        QFETCH(QString, report);
+        r.deliver(report);
+        for (QWidget *panel : {static_cast<QWidget *>(r.form().Panel2), static_cast<QWidget *>(r.form().wifipanel),
+                               static_cast<QWidget *>(r.form().shLeft), static_cast<QWidget *>(r.form().shRight)}) {
+            panel->installEventFilter(&touches);
+            for (QWidget *child : panel->findChildren<QWidget *>())
+                child->installEventFilter(&touches);
+        }
+        r.deliver(report);
+        QCOMPARE(touches.count, 0);
+    }
+
     void lowBatteryStopsChargingTheHead_data()
     {
         QTest::addColumn<QString>("report");

@@ -11,7 +11,13 @@ RecordingRobot::RecordingRobot(quint16 port)
         while (QWebSocket *socket = server.nextPendingConnection()) {
             socket->setParent(this);
             client = socket;
-            connect(socket, &QWebSocket::textMessageReceived, this, [this](const QString &text) { frames << text; });
+            connect(socket, &QWebSocket::textMessageReceived, this, [this](const QString &text) {
+                frames << text;
+                const QString command = text.section(u':', 1);
+                if (echoPings && command.startsWith(QStringLiteral("PING")))
+                    send(command);
+                emit commandReceived(command);
+            });
         }
     });
 }

@@ -15,8 +15,14 @@ public:
     // The commands received, with the timestamp prefix of each frame cut off.
     QStringList commands() const;
     QStringList frames;
+    // Echoes every ping as the robot does, keeping the link from going quiet.
+    bool echoPings = false;
     void send(const QString &text);
     bool waitForCommand(const QString &command, int milliseconds = 5000);
+
+signals:
+    // A frame arrived; command is its text without the timestamp prefix.
+    void commandReceived(const QString &command);
 
 private:
     QWebSocketServer server;
