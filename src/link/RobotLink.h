@@ -176,6 +176,8 @@ signals:
     void robotFactsChanged();
     // The robot took a new password; the old one must leave the list.
     void passwordUpdated();
+    // The robot listed the wireless networks it sees (networkScanText).
+    void networksReported();
 
 private:
     void connectComponents();

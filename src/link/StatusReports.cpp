@@ -103,6 +103,7 @@ void RobotLink::networkScan(const QString &text)
 {
     linkState.networkScanText = QString(text).replace(u' ', u'~');
     statusLine.setText(QString());
+    emit networksReported();
 }
 
 void RobotLink::laserPresentReport(const QString &text)

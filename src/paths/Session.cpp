@@ -70,6 +70,9 @@ void RobotLink::endSession()
     Timer3->stop();
     statusBarDisplay(QStringLiteral("Ready"), false);
     linkState.accessoryFlagsKnown = linkState.laserPresent = linkState.panPresent = false;
+    // A network switch the robot never confirmed must not hide the next
+    // session's wireless indicator.
+    linkState.wifiSwitchPending = false;
 }
 
 void RobotLink::driveViewOpened()

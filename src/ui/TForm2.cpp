@@ -48,6 +48,7 @@ TForm2::TForm2(const Platform &platform, QWidget *parent)
     PagesDlg = new TPagesDlg(link, this);
     connectHelpItems();
     createSettingsDialog();
+    createWifiAndPasswordDialogs();
 }
 
 void TForm2::connectComponents()
@@ -221,10 +222,12 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
     if (memoryButtonEvent(watched, event))
         return true;
     if (event->type() == QEvent::Show) {
-        // a box or menu that opens over a held pad takes the pointer with it
+        // a box, menu or dialog that opens over a held pad takes the pointer
+        // with it, the robot's wireless networks too
         auto *shown = qobject_cast<QWidget *>(watched);
         if (shown && shown != this && shown->isWindow()
-            && (shown->isModal() || shown->windowType() == Qt::Popup || shown->windowType() == Qt::Dialog))
+            && (shown->isModal() || shown->windowType() == Qt::Popup || shown->windowType() == Qt::Dialog
+                || shown->windowType() == Qt::Tool))
             windowOpensOverDriving();
     }
     const bool isKey = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;

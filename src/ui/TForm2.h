@@ -28,6 +28,8 @@ class QToolButton;
 class TJoystickDevice;
 class TOKRightDlg;
 class TPagesDlg;
+class TchangePasswordForm;
+class TwifiDialog;
 struct BoxRequest;
 
 // The main window: the sign-in view and the drive view, their controls and
@@ -173,6 +175,8 @@ public:
     void FormKeyUp();
 
     // --- dialogs ---
+    TwifiDialog *wifiDialog = nullptr;                 // opened by the robot's network report
+    TchangePasswordForm *changePasswordForm = nullptr; // the drive view's "Change Password"
     TOKRightDlg *adminSetting; // the settings dialog
 
     // --- settings dialog (settings/SettingsMenu.cpp) ---
@@ -220,6 +224,7 @@ public slots:
     void About2Click();
     void Help1Click();
     void About3Click();
+    void ChangePassword1Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -247,9 +252,10 @@ private:
     bool FormClose();
 
     void connectComponents();
-    void createJoystick();       // controls/JoystickDrive.cpp
-    void connectHelpItems();     // dialogs/HelpMenuItems.cpp
-    void createSettingsDialog(); // settings/SettingsMenu.cpp
+    void createJoystick();               // controls/JoystickDrive.cpp
+    void connectHelpItems();             // dialogs/HelpMenuItems.cpp
+    void createSettingsDialog();         // settings/SettingsMenu.cpp
+    void createWifiAndPasswordDialogs(); // dialogs/WifiAndPasswordDialogs.cpp
 
     // views (ui/Views.cpp)
     void placeRightHandGroup(bool tableTop);

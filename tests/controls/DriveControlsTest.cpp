@@ -1,6 +1,7 @@
 // The drive view's controls on a real window: the pad, the camera panel, the
 // keyboard, with the robot's commands recorded.
 #include "FormFixture.h"
+#include "dialogs/TwifiDialog.h"
 #include "ui/Picture.h"
 
 #include <QDialog>
@@ -350,6 +351,7 @@ private slots:
         QTest::addColumn<QString>("loss");
         QTest::newRow("a box opens") << "box";
         QTest::newRow("a dialog opens") << "dialog";
+        QTest::newRow("the robot's networks are listed") << "networks";
         QTest::newRow("another window is activated") << "deactivated";
         QTest::newRow("the release went elsewhere") << "grab";
     }
@@ -371,6 +373,9 @@ private slots:
         } else if (loss == "dialog") {
             dialog.setModal(true);
             dialog.show();
+        } else if (loss == "networks") {
+            d.form().link.processIncomingData(QStringLiteral("E:Lab,50:Hall,30"));
+            QVERIFY(d.form().wifiDialog->isVisible());
         } else if (loss == "deactivated") {
             other.show();
             other.activateWindow();

@@ -21,6 +21,27 @@ const QPoint newUserPassword(171, 86);
 const QPoint addUserButton(189, 154);
 const QPoint okButton(287, 362);
 
+// Places in the drive view, in its own pixels at 96 dpi.
+const QRect wirelessIndicator(574, 174, 31, 21); // in the drive view's status bar
+// in the "Wifi Selector"
+const QPoint secondNetwork(35, 125);
+const QPoint wifiOkButton(332, 107);
+
+// Whether the drive view shows its wireless indicator: its place on a
+// screenshot holds more than the status bar's one colour.
+bool wirelessIndicatorShown(const Desktop &desktop, const QString &window, const QString &name)
+{
+    const QString path = artefact(name);
+    if (!desktop.screenshot(path, window))
+        return false;
+    const QImage shot(path);
+    QSet<QRgb> colours;
+    for (int y = wirelessIndicator.top(); y <= wirelessIndicator.bottom(); ++y)
+        for (int x = wirelessIndicator.left(); x <= wirelessIndicator.right(); ++x)
+            colours.insert(shot.pixel(x, y));
+    return colours.size() > 1;
+}
+
 // The wheel commands the simulator received, in order, from position from of
 // its log on.
 QStringList wheelCommands(const QString &log, qsizetype from)
@@ -194,6 +215,86 @@ private slots:
         QVERIFY(desktop.closeWindow(session.window));
         QVERIFY(session.controller.waitForFinished(10000));
     }
+    // The robot's list of networks opens the selector; the switch to another
+    // one is confirmed and the wireless indicator comes back. Then the
+    // password changes, and the next sign-in takes the new one.
+    void aNetworkSwitchAndANewPassword()
+    {
+        SimulatorSession session;
+        session.signIn();
+        if (QTest::currentTestFailed())
+            return;
+
+        // the robot reports its wireless link every 2 s
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return wirelessIndicatorShown(session.desktop, session.driving,
+                                              QStringLiteral("e2e-wifi-indicator-before"));
+            },
+            5000));
+
+        const qsizetype beforeScan = session.sim.log().size();
+        session.sim.command(QStringLiteral("scan"));
+        const QString selector = session.desktop.findWindow(QStringLiteral("Wifi Selector"));
+        QVERIFY2(!selector.isEmpty(), qPrintable(session.sim.log()));
+        QVERIFY(session.desktop.screenshot(artefact(QStringLiteral("e2e-wifi-selector")), selector));
+        session.desktop.click(selector, secondNetwork.x(), secondNetwork.y()); // "Office WLAN"
+        session.desktop.click(selector, wifiOkButton.x(), wifiOkButton.y());
+        const QString question = session.desktop.findWindow(QStringLiteral("Wifi Notification"));
+        QVERIFY(!question.isEmpty());
+        session.desktop.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), question});
+        session.desktop.key(QStringLiteral("Return")); // Yes
+        // the quality is the last network's, whichever is chosen
+        QVERIFY2(session.sim.waitForLog(QStringLiteral(" < Y,Office WLAN,28"), 5000, beforeScan),
+                 qPrintable(session.sim.log()));
+        QVERIFY2(session.sim.waitForLog(QStringLiteral(" > ACKWIFI"), 5000, beforeScan), qPrintable(session.sim.log()));
+        QVERIFY(session.desktop.findWindow(QStringLiteral("Wifi Selector"), 500).isEmpty());
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return wirelessIndicatorShown(session.desktop, session.driving,
+                                              QStringLiteral("e2e-wifi-indicator-after"));
+            },
+            5000));
+
+        const qsizetype beforeChange = session.sim.log().size();
+        session.desktop.click(session.driving, driveOptionsButton.x(), driveOptionsButton.y());
+        QTest::qWait(300);
+        session.desktop.key(QStringLiteral("Down")); // "Settings"
+        session.desktop.key(QStringLiteral("Down")); // "Change Password"
+        session.desktop.key(QStringLiteral("Return"));
+        const QString change = session.desktop.findWindow(QStringLiteral("Change Password"));
+        QVERIFY(!change.isEmpty());
+        session.desktop.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), change});
+        session.desktop.type(QStringLiteral("vindra"));
+        session.desktop.key(QStringLiteral("Tab"));
+        session.desktop.type(QStringLiteral("lindmere"));
+        session.desktop.key(QStringLiteral("Tab"));
+        session.desktop.type(QStringLiteral("lindmere"));
+        QVERIFY(session.desktop.screenshot(artefact(QStringLiteral("e2e-change-password")), change));
+        session.desktop.key(QStringLiteral("Return"));
+        QVERIFY2(session.sim.waitForLog(QStringLiteral(" < P:operator:***:***"), 5000, beforeChange),
+                 qPrintable(session.sim.log()));
+        QVERIFY2(session.sim.waitForLog(QStringLiteral(" > PASS1"), 5000, beforeChange), qPrintable(session.sim.log()));
+
+        session.desktop.click(session.driving, endButton.x(), endButton.y());
+        QVERIFY2(session.sim.waitForLog(QStringLiteral(" < Z"), 5000, beforeChange), qPrintable(session.sim.log()));
+        const qsizetype ended = session.sim.log().size();
+        session.desktop.click(session.window, passwordField.x(), passwordField.y()); // emptied by the change
+        session.desktop.type(QStringLiteral("lindmere"));
+        session.desktop.key(QStringLiteral("Return"));
+        QVERIFY2(session.sim.waitForLog(QStringLiteral("signed in as operator"), 10000, ended),
+                 qPrintable(session.sim.log()));
+        const QString drivingAgain = session.desktop.findWindow(QStringLiteral("QuorvelBot Vindra"), 10000);
+        QVERIFY(!drivingAgain.isEmpty());
+
+        const qsizetype beforeEnd = session.sim.log().size();
+        session.desktop.click(drivingAgain, endButton.x(), endButton.y());
+        QVERIFY2(session.sim.waitForLog(QStringLiteral(" < Z"), 5000, beforeEnd), qPrintable(session.sim.log()));
+        QVERIFY(session.desktop.closeWindow(session.window));
+        QVERIFY(session.controller.waitForFinished(10000));
+    }
+
+    // The robot moves only while the operator holds a control: a session the
 
     // The robot moves only while the operator holds a control: a session the
     // robot ends under a held pad leaves no demand behind for the next one.
