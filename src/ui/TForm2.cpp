@@ -1,5 +1,6 @@
 #include "ui/TForm2.h"
 
+#include "contacts/TOKRightDlg1.h"
 #include "platform/ApplicationFolder.h"
 #include "platform/MessageBoxes.h"
 #include "ui/Picture.h"
@@ -44,6 +45,7 @@ TForm2::TForm2(const Platform &platform, QWidget *parent)
     connectComponents();
     followLink();
     createJoystick();
+    createSetupWizard();
 }
 
 void TForm2::connectComponents()
