@@ -118,12 +118,12 @@ void TOKRightDlg1::giveUpWaiting()
     link.commandTimeOutTimer->stop();
     endSetupCompanion();
     if (!autoPathChosen()) {
-        link.showBox(informationBox(CannotContact));
+        showBox(informationBox(CannotContact));
     } else {
         const QString question = CannotContact + QStringLiteral("\r\nIf you think this is in error, click `No` to "
                                                                 "retry, otherwise press `Yes` to not include QCS in "
                                                                 "auto path");
-        if (BoxAnswer(link.showBox(informationBox(question, BoxButtons::YesNo))) == BoxAnswer::Yes) {
+        if (showBox(informationBox(question, BoxButtons::YesNo)) == BoxAnswer::Yes) {
             cloudLeftOut = true;
             nextFromCredentials();
         }
@@ -141,17 +141,17 @@ void TOKRightDlg1::takeCredentialAnswer(const QString &reply)
         // values that would change the program config.py is are refused
         const std::optional<QByteArray> contents = cloudConfigFile(answer);
         if (contents)
-            link.showBox(informationBox(credentialAnswerMessage(answer.kind, autoPathChosen())));
+            showBox(informationBox(credentialAnswerMessage(answer.kind, autoPathChosen())));
         if (contents && writeCloudConfig(*contents)) {
             nextBtn->setEnabled(true);
             credentialsValidated = true;
         } else {
-            link.showBox(errorBox(cloudConfigWriteError()));
+            showBox(errorBox(cloudConfigWriteError()));
         }
         link.statusBarDisplay(QString(), false);
         return;
     }
-    link.showBox(errorBox(credentialAnswerMessage(answer.kind, autoPathChosen())));
+    showBox(errorBox(credentialAnswerMessage(answer.kind, autoPathChosen())));
     credentialsValidated = false;
     if (answer.kind == CredentialAnswerKind::NotConfigured && autoPathChosen()) {
         cloudLeftOut = true;

@@ -422,7 +422,7 @@ void TOKRightDlg1::nextFromCredentials()
                                              "If you think this is in error, click `No` to retry, otherwise press "
                                              "`Yes` to not include QCS in auto path"),
                               QCoreApplication::applicationName(), BoxIcon::Information, BoxButtons::YesNo};
-    if (BoxAnswer(link.showBox(question)) != BoxAnswer::Yes)
+    if (showBox(question) != BoxAnswer::Yes)
         return;
     cloudLeftOut = true;
     nextFromCredentials();
@@ -435,8 +435,8 @@ void TOKRightDlg1::step3ShowTimerTimer()
         try {
             std::unique_ptr<SkypeClient> client = link.platform.skype->create();
             if (!client->isRunning()) {
-                link.showBox({QStringLiteral("Skype not running.\r\nMake sure Skype is running before trying again"),
-                              QStringLiteral("Error")});
+                showBox({QStringLiteral("Skype not running.\r\nMake sure Skype is running before trying again"),
+                         QStringLiteral("Error")});
                 showTab(SkypePage, false);
                 showPage(Step1Page);
                 return;
@@ -593,7 +593,13 @@ bool TOKRightDlg1::autoPathChosen() const
     return chosenPathKey == setupPathKey(SetupPath::Auto);
 }
 
+BoxAnswer TOKRightDlg1::showBox(const BoxRequest &request)
+{
+    // over the wizard, where the operator is looking
+    return link.platform.boxes->show(this, request);
+}
+
 void TOKRightDlg1::showMessage(const QString &text)
 {
-    link.showMessage(text);
+    showBox({text, QCoreApplication::applicationName()});
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "contacts/SetupChoices.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
 
 class QComboBox;
@@ -123,6 +124,7 @@ private:
     SetupPath chosenPath() const;
     SetupConferencing chosenConferencing() const;
     bool autoPathChosen() const;
+    BoxAnswer showBox(const BoxRequest &request);
     void showMessage(const QString &text);
 
     // credential fetch

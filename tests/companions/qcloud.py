@@ -11,6 +11,12 @@
 # Run as: python3 qcloud.py "<robot description>", in the "Data" folder that
 # holds "<robot description>/config.py". Every line the controller sent is
 # kept in qcloud.log beside this script.
+#
+# Setup mode, run as: python3 qcloud.py admin <robot base name>. The
+# controller sends "GETKEY,<user>,<password>" to port 8817; the answer goes
+# back to port 6000 as "AdminChannel:" and the first line of
+# "qcloud-setup-answer.txt" in the working folder (for example "INVALID,1000"), nothing at all when that
+# line is "silent", or valid credentials when there is no such file.
 import asyncio
 import os
 import re
@@ -24,6 +30,8 @@ CONTROLLER = ("127.0.0.1", 6000)
 ROBOT = "ws://127.0.0.1:9000/"
 SESSION_PREFIX = re.compile(r"^[0-9A-F]{5}:")
 LOG = os.path.splitext(os.path.abspath(__file__))[0] + ".log"
+SETUP_ANSWER = "qcloud-setup-answer.txt"
+VALID_ANSWER = "VALID,sim-app-id-0001,sim-app-key-0001,sim-app-secret-0001"
 
 
 def stamped(message):
@@ -93,7 +101,54 @@ class Relay:
         await self.robot.close()
 
 
+class Setup:
+    def __init__(self, base_name):
+        self.base_name = base_name
+        self.lines = None
+        self.finished = asyncio.Event()
+
+    @staticmethod
+    def answer():
+        try:
+            with open(SETUP_ANSWER, encoding="ascii") as chosen:
+                line = chosen.readline().strip()
+        except OSError:
+            return VALID_ANSWER
+        return None if line == "silent" else line
+
+    async def from_controller(self, reader, writer):
+        try:
+            line = (await reader.readline()).decode("ascii", "replace").rstrip("\r\n")
+        finally:
+            writer.close()
+        with open(LOG, "a", encoding="ascii", errors="replace") as log:
+            log.write(line + "\n")
+        message = SESSION_PREFIX.sub("", line, count=1)
+        if message == "TERMINATE":
+            self.finished.set()
+        elif message.startswith("GETKEY,"):
+            answer = self.answer()
+            if answer is not None:
+                self.lines.write(("AdminChannel:" + answer).encode("ascii", "replace") + b"\r\n")
+                await self.lines.drain()
+
+    async def run(self):
+        server = await asyncio.start_server(self.from_controller, *COMPANION)
+        reader, self.lines = await asyncio.open_connection(*CONTROLLER)
+        watch = asyncio.create_task(self.controller_gone(reader))
+        await self.finished.wait()
+        watch.cancel()
+        server.close()
+
+    async def controller_gone(self, reader):
+        await reader.read()
+        self.finished.set()
+
+
 if __name__ == "__main__":
-    if len(sys.argv) != 2:
-        sys.exit('usage: qcloud.py "<robot description>"')
-    asyncio.run(Relay(sys.argv[1]).run())
+    if len(sys.argv) == 3 and sys.argv[1] == "admin":
+        asyncio.run(Setup(sys.argv[2]).run())
+    elif len(sys.argv) == 2:
+        asyncio.run(Relay(sys.argv[1]).run())
+    else:
+        sys.exit('usage: qcloud.py "<robot description>" | qcloud.py admin <robot base name>')
