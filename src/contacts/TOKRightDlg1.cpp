@@ -309,24 +309,20 @@ void TOKRightDlg1::transPortSelectComboChange()
 
 void TOKRightDlg1::botNameChange()
 {
-    if (descriptionTouched)
-        return;
-    botNameEdit->clear();
-    descriptionTouched = true;
-    enableNextWhenTouched();
+    clearPlaceholderOnce(botNameEdit, descriptionTouched);
 }
 
 void TOKRightDlg1::botSkypeNameChange()
 {
-    if (baseNameTouched)
-        return;
-    botSkypeNameEdit->clear();
-    baseNameTouched = true;
-    enableNextWhenTouched();
+    clearPlaceholderOnce(botSkypeNameEdit, baseNameTouched);
 }
 
-void TOKRightDlg1::enableNextWhenTouched()
+void TOKRightDlg1::clearPlaceholderOnce(QLineEdit *field, bool &touched)
 {
+    if (touched)
+        return;
+    field->clear();
+    touched = true;
     if (descriptionTouched && baseNameTouched)
         nextBtn->setEnabled(true);
 }

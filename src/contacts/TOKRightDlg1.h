@@ -111,7 +111,7 @@ private:
     void showTab(Page page, bool visible);
     void botNameChange();
     void botSkypeNameChange();
-    void enableNextWhenTouched();
+    void clearPlaceholderOnce(QLineEdit *field, bool &touched);
     bool holdsChosenContact() const;
 
     void nextFromStep1();

@@ -39,6 +39,23 @@ def stamped(message):
     return "%d.%03d:%s" % (int(now), int(now * 1000) % 1000, message)
 
 
+async def controller_message(reader, writer):
+    """The one line of a controller's connection, logged, without its session prefix."""
+    try:
+        line = (await reader.readline()).decode("ascii", "replace").rstrip("\r\n")
+    finally:
+        writer.close()
+    with open(LOG, "a", encoding="ascii", errors="replace") as log:
+        log.write(line + "\n")
+    return SESSION_PREFIX.sub("", line, count=1)
+
+
+async def until_closed(reader, finished):
+    """The controller never sends on its port 6000 connection: EOF means it closed."""
+    await reader.read()
+    finished.set()
+
+
 class Relay:
     def __init__(self, description):
         self.description = description
@@ -51,13 +68,7 @@ class Relay:
         await self.lines.drain()
 
     async def from_controller(self, reader, writer):
-        try:
-            line = (await reader.readline()).decode("ascii", "replace").rstrip("\r\n")
-        finally:
-            writer.close()
-        with open(LOG, "a", encoding="ascii", errors="replace") as log:
-            log.write(line + "\n")
-        message = SESSION_PREFIX.sub("", line, count=1)
+        message = await controller_message(reader, writer)
         if message == "TERMINATE":
             self.finished.set()
         elif self.robot is not None and message:
@@ -75,14 +86,10 @@ class Relay:
         await self.report("CONNEND:2")
         self.finished.set()
 
-    async def controller_gone(self, reader):
-        await reader.read()  # the controller never sends here; EOF means it closed
-        self.finished.set()
-
     async def run(self):
         server = await asyncio.start_server(self.from_controller, *COMPANION)
         reader, self.lines = await asyncio.open_connection(*CONTROLLER)
-        watch = asyncio.create_task(self.controller_gone(reader))
+        watch = asyncio.create_task(until_closed(reader, self.finished))
         await self.report("CONNTRY")
         if not os.path.isfile(os.path.join(self.description, "config.py")):
             await self.report("CONNEND:1000")  # no credentials for this robot
@@ -117,13 +124,7 @@ class Setup:
         return None if line == "silent" else line
 
     async def from_controller(self, reader, writer):
-        try:
-            line = (await reader.readline()).decode("ascii", "replace").rstrip("\r\n")
-        finally:
-            writer.close()
-        with open(LOG, "a", encoding="ascii", errors="replace") as log:
-            log.write(line + "\n")
-        message = SESSION_PREFIX.sub("", line, count=1)
+        message = await controller_message(reader, writer)
         if message == "TERMINATE":
             self.finished.set()
         elif message.startswith("GETKEY,"):
@@ -135,14 +136,10 @@ class Setup:
     async def run(self):
         server = await asyncio.start_server(self.from_controller, *COMPANION)
         reader, self.lines = await asyncio.open_connection(*CONTROLLER)
-        watch = asyncio.create_task(self.controller_gone(reader))
+        watch = asyncio.create_task(until_closed(reader, self.finished))
         await self.finished.wait()
         watch.cancel()
         server.close()
-
-    async def controller_gone(self, reader):
-        await reader.read()
-        self.finished.set()
 
 
 if __name__ == "__main__":
