@@ -86,6 +86,11 @@ bool TOKRightDlg1::startSetupCompanion()
         return false;
     }
     link.platform.pause->pauseRepainting(CompanionStartPauseMs);
+    // the windows kept working meanwhile: a wizard closed by now asks nothing
+    if (!isVisible()) {
+        endSetupCompanion();
+        return false;
+    }
     return true;
 }
 

@@ -33,7 +33,7 @@ const QString WriteError = QStringLiteral("Error in writing back configuration t
 // A window on the platform doubles with its own application folder, whose
 // robot list the test gives; the Skype contacts are "zed" and "Lab-Head".
 struct Setup {
-    explicit Setup(const QByteArray &contacts = TwoRobots, SkypeAutomation *skype = nullptr)
+    explicit Setup(const QByteArray &contacts = TwoRobots, SkypeAutomation *skype = nullptr, Pause *pause = nullptr)
     {
         qputenv("QUORVELBOT_HOME", home.path().toLocal8Bit());
         QDir::setCurrent(home.path());
@@ -43,6 +43,8 @@ struct Setup {
         Platform platform = fake.platform();
         if (skype)
             platform.skype = skype;
+        if (pause)
+            platform.pause = pause;
         form = std::make_unique<TForm2>(platform);
         paths = std::make_unique<RecordingPaths>(form->link);
         form->loadQuorvelbot();
@@ -117,6 +119,13 @@ struct Setup {
     FakePlatform fake;
     std::unique_ptr<TForm2> form;
     std::unique_ptr<RecordingPaths> paths;
+};
+
+// Waits that let the operator close the wizard while the companion starts.
+struct ClosingPause : Pause {
+    QWidget *wizard = nullptr;
+    void pause(int) override {}
+    void pauseRepainting(int) override { wizard->hide(); }
 };
 
 } // namespace
@@ -466,6 +475,21 @@ private slots:
         }
         if (!reply.startsWith(QLatin1String("MAYBE")))
             QVERIFY(s.form->statusBarLabel->text().isEmpty());
+    }
+
+    void closingTheWizardWhileTheCompanionStartsSendsNothing()
+    {
+        ClosingPause pause;
+        Setup s(TwoRobots, nullptr, &pause);
+        pause.wizard = &s.wizard();
+        QVERIFY(s.fillFirstPage(SetupPath::CloudService, SetupConferencing::Other, QStringLiteral("Kitchen"),
+                                QStringLiteral("QB1234")));
+        s.wizard().uNameEdit->setText(QStringLiteral("ann"));
+        s.wizard().passEdit->setText(QStringLiteral("pw"));
+        s.wizard().valButton->click();
+        QVERIFY(s.paths->cloud->written.isEmpty());
+        QVERIFY(!s.wizard().validityTimer->isActive());
+        QCOMPARE(s.fake.journal.filter(QStringLiteral("end ")), QStringList{"end 1002"});
     }
 
     void aShortLoginIsNotSent_data()
