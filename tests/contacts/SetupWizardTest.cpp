@@ -477,6 +477,21 @@ private slots:
             QVERIFY(s.form->statusBarLabel->text().isEmpty());
     }
 
+    void credentialsFetchedForAnotherRobotAreFetchedAgain()
+    {
+        Setup s;
+        QVERIFY(s.fillFirstPage(SetupPath::CloudService, SetupConferencing::Other, QStringLiteral("Kitchen"),
+                                QStringLiteral("QB1234")));
+        s.validate(QStringLiteral("VALID,app-id-0001,app-key-0001,app-secret-0001"));
+        QVERIFY(s.wizard().credentialsValidated);
+        s.wizard().SetupPageControl->setCurrentIndex(TOKRightDlg1::Step1Page);
+        QTest::keyClicks(s.wizard().botNameEdit, QStringLiteral(" 2")); // now "Kitchen 2"
+        QVERIFY(!s.wizard().credentialsValidated);
+        s.wizard().nextBtn->click();
+        s.wizard().nextBtn->click();
+        QCOMPARE(s.boxTexts().last(), QStringLiteral("Validate the key before continuing"));
+    }
+
     void closingTheWizardWhileTheCompanionStartsSendsNothing()
     {
         ClosingPause pause;
