@@ -4,6 +4,7 @@
 
 #include "contacts/ContactFile.h"
 #include "contacts/RobotFolder.h"
+#include "contacts/TOKRightDlg1.h"
 #include "link/LinkError.h"
 #include "platform/MessageBoxes.h"
 
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 
 bool TForm2::loadQuorvelbot()
 {
@@ -48,11 +50,45 @@ void TForm2::reloadBotFile(int skipIndex)
         robots.selectedContact().cameraMemoryText = numbers.join(u':');
     }
     robots.save(skipIndex);
+    readBotFileBack();
+}
+
+void TForm2::readBotFileBack()
+{
+    QDir::setCurrent(applicationFolder);
     if (!loadQuorvelbot()) {
         // as at a start without the list, the controller cannot go on
         emit mustEnd(1);
         throw LinkError(QStringLiteral("quorvelbot.ini could not be read back"));
     }
+}
+
+void TForm2::createSetupWizard()
+{
+    setupWizard = std::make_unique<TOKRightDlg1>(link, robots, this);
+    connect(addBotName, &QPushButton::clicked, this, &TForm2::addBotNameClick);
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TForm2::showBotInfo);
+    connect(setupWizard.get(), &TOKRightDlg1::robotListSaved, this, &TForm2::robotListSaved);
+}
+
+void TForm2::addBotNameClick()
+{
+    setupWizard->openForAdding();
+}
+
+void TForm2::showBotInfo()
+{
+    setupWizard->openForViewing(ListBox1->currentRow());
+}
+
+void TForm2::robotListSaved(int row)
+{
+    try {
+        readBotFileBack();
+    } catch (const std::exception &) {
+        return; // the controller is ending
+    }
+    ListBox1->setCurrentRow(row);
 }
 
 void TForm2::delBotClick()

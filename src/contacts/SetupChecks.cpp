@@ -53,6 +53,15 @@ QString directSocketBaseNameProblem(const QString &baseName)
     return QStringLiteral("Bot Name wrong. Try again");
 }
 
+QString headSkypeNameProblem(const QString &skypeName)
+{
+    if (skypeName.isEmpty())
+        return QStringLiteral("Select head name before continuing");
+    if (breaksContactLine(skypeName))
+        return QStringLiteral("The Skype name cannot contain \",\" or a line break");
+    return {};
+}
+
 QString robotListFullProblem(const ContactList &list)
 {
     if (list.count < ContactList::Capacity)

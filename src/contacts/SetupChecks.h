@@ -17,6 +17,9 @@ bool IsWrongIP(const QString &text);
 // name beginning with "quorvelbot" or "lindmere" in any letter case.
 QString directSocketBaseNameProblem(const QString &baseName);
 
+// Next on the Skype contact page: a name chosen, one the robot list can hold.
+QString headSkypeNameProblem(const QString &skypeName);
+
 // In add mode a full list leaves no room for the robot.
 QString robotListFullProblem(const ContactList &list);
 

@@ -1,5 +1,6 @@
 #include "ui/TForm2.h"
 
+#include "contacts/TOKRightDlg1.h"
 #include "dialogs/TPagesDlg.h"
 #include "platform/ApplicationFolder.h"
 #include "platform/MessageBoxes.h"
@@ -49,6 +50,7 @@ TForm2::TForm2(const Platform &platform, QWidget *parent)
     connectHelpItems();
     createSettingsDialog();
     createWifiAndPasswordDialogs();
+    createSetupWizard();
 }
 
 void TForm2::connectComponents()

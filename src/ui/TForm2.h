@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QString>
 #include <array>
+#include <memory>
 #include <optional>
 
 #include "contacts/RobotList.h"
@@ -26,6 +27,7 @@ class QSlider;
 class QTimer;
 class QToolButton;
 class TJoystickDevice;
+class TOKRightDlg1;
 class TOKRightDlg;
 class TPagesDlg;
 class TchangePasswordForm;
@@ -56,6 +58,8 @@ public:
     ControllerSettings &settings;
     ContactList &contactList;
     RobotLink link;
+    // the add-robot wizard, made once; it ends before the link it uses
+    std::unique_ptr<TOKRightDlg1> setupWizard;
 
     // --- the drive controls ---
     std::array<CameraMemory, 3> cameraMemories;
@@ -156,6 +160,9 @@ public:
     // Writes the list and reads it back; when it cannot be read back the
     // controller must end (mustEnd) and the operation that saved ends too.
     void reloadBotFile(int skipIndex);
+    void addBotNameClick();
+    // a double-click on a robot: the wizard shows it
+    void showBotInfo();
 
     // --- settings file (settings/SettingsLoading.cpp) ---
     // false when the file is missing; the process must end then
@@ -256,6 +263,13 @@ private:
     void connectHelpItems();             // dialogs/HelpMenuItems.cpp
     void createSettingsDialog();         // settings/SettingsMenu.cpp
     void createWifiAndPasswordDialogs(); // dialogs/WifiAndPasswordDialogs.cpp
+    // contacts/ContactsPanel.cpp
+    void createSetupWizard();
+    // the wizard wrote the list: it is read back with the robot at row chosen
+    void robotListSaved(int row);
+    // Reads the list back after a save; when it cannot, the controller must
+    // end (mustEnd) and so must the operation that saved.
+    void readBotFileBack();
 
     // views (ui/Views.cpp)
     void placeRightHandGroup(bool tableTop);

@@ -143,6 +143,25 @@ private slots:
         const SetupFirstPage page{path, description, baseName, touched, touched, addMode};
         QCOMPARE(setupFirstPageProblem(page, listOf(descriptions)), problem);
     }
+
+    void headSkypeName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("problem");
+        const QString unfit = QStringLiteral("The Skype name cannot contain \",\" or a line break");
+        QTest::newRow("chosen") << "lab-head"
+                                << "";
+        QTest::newRow("none") << ""
+                              << "Select head name before continuing";
+        QTest::newRow("comma") << "lab,head" << unfit;
+        QTest::newRow("line break") << "lab\r\nhead" << unfit;
+    }
+    void headSkypeName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, problem);
+        QCOMPARE(headSkypeNameProblem(name), problem);
+    }
 };
 
 QTEST_APPLESS_MAIN(SetupChecksTest)

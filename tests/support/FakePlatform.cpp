@@ -7,6 +7,11 @@ void RecordedPause::pause(int milliseconds)
     journal << QStringLiteral("pause %1").arg(milliseconds);
 }
 
+void RecordedPause::pauseRepainting(int milliseconds)
+{
+    journal << QStringLiteral("pause %1 repainting").arg(milliseconds);
+}
+
 BoxAnswer ScriptedBoxes::show(QWidget *, const BoxRequest &request)
 {
     shown << request;

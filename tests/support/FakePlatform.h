@@ -32,6 +32,7 @@ class RecordedPause : public Pause {
 public:
     explicit RecordedPause(QStringList &journal) : journal(journal) {}
     void pause(int milliseconds) override;
+    void pauseRepainting(int milliseconds) override;
 
 private:
     QStringList &journal;
