@@ -77,6 +77,33 @@ struct SimulatorSession {
         driving = desktop.findWindow(QStringLiteral("QuorvelBot Vindra"), 10000);
         QVERIFY2(!driving.isEmpty(), qPrintable(sim.log()));
     }
+
+    // Ends the session, signs in again as user with password (typed over
+    // what the fields hold), then ends that session too and closes the window.
+    void endAndSignInAgain(const QString &user, const QString &password)
+    {
+        qsizetype from = sim.log().size();
+        desktop.click(driving, endButton.x(), endButton.y());
+        QVERIFY2(sim.waitForLog(QStringLiteral(" < Z"), 5000, from), qPrintable(sim.log().mid(from)));
+        QVERIFY(!desktop.findWindow(QStringLiteral("QuorvelBot")).isEmpty()); // the sign-in view is back
+        QTest::qWait(300);
+        from = sim.log().size();
+        desktop.click(window, userNameField.x(), userNameField.y());
+        desktop.key(QStringLiteral("ctrl+a"));
+        desktop.type(user);
+        desktop.click(window, passwordField.x(), passwordField.y());
+        desktop.key(QStringLiteral("ctrl+a"));
+        desktop.type(password);
+        desktop.key(QStringLiteral("Return"));
+        QVERIFY2(sim.waitForLog(QStringLiteral("signed in as ") + user, 10000, from), qPrintable(sim.log().mid(from)));
+        const QString drivingAgain = desktop.findWindow(QStringLiteral("QuorvelBot Vindra"), 10000);
+        QVERIFY(!drivingAgain.isEmpty());
+        from = sim.log().size();
+        desktop.click(drivingAgain, endButton.x(), endButton.y());
+        QVERIFY2(sim.waitForLog(QStringLiteral(" < Z"), 5000, from), qPrintable(sim.log().mid(from)));
+        QVERIFY(desktop.closeWindow(window));
+        QVERIFY(controller.waitForFinished(10000));
+    }
 };
 
 } // namespace
@@ -196,25 +223,9 @@ private slots:
         desktop.click(settings, okButton.x(), okButton.y());
         QVERIFY2(sim.waitForLog(QStringLiteral(" > ACKUSER"), 5000, before), qPrintable(sim.log().mid(before)));
 
-        desktop.click(session.driving, endButton.x(), endButton.y());
-        QVERIFY2(sim.waitForLog(QStringLiteral(" < Z"), 5000, before), qPrintable(sim.log().mid(before)));
-        QVERIFY(!desktop.findWindow(QStringLiteral("QuorvelBot")).isEmpty()); // the sign-in view is back
-        QTest::qWait(300);
-        desktop.click(session.window, userNameField.x(), userNameField.y());
-        desktop.key(QStringLiteral("ctrl+a"));
-        desktop.type(QStringLiteral("carol"));
-        desktop.click(session.window, passwordField.x(), passwordField.y());
-        desktop.key(QStringLiteral("ctrl+a"));
-        desktop.type(QStringLiteral("pass1"));
-        desktop.key(QStringLiteral("Return"));
-        QVERIFY2(sim.waitForLog(QStringLiteral("signed in as carol"), 10000, before),
-                 qPrintable(sim.log().mid(before)));
-        const QString drivingAgain = desktop.findWindow(QStringLiteral("QuorvelBot Vindra"), 10000);
-        QVERIFY(!drivingAgain.isEmpty());
-        desktop.click(drivingAgain, endButton.x(), endButton.y());
-        QVERIFY(desktop.closeWindow(session.window));
-        QVERIFY(session.controller.waitForFinished(10000));
+        session.endAndSignInAgain(QStringLiteral("carol"), QStringLiteral("pass1"));
     }
+
     // The robot's list of networks opens the selector; the switch to another
     // one is confirmed and the wireless indicator comes back. Then the
     // password changes, and the next sign-in takes the new one.
@@ -276,25 +287,8 @@ private slots:
                  qPrintable(session.sim.log()));
         QVERIFY2(session.sim.waitForLog(QStringLiteral(" > PASS1"), 5000, beforeChange), qPrintable(session.sim.log()));
 
-        session.desktop.click(session.driving, endButton.x(), endButton.y());
-        QVERIFY2(session.sim.waitForLog(QStringLiteral(" < Z"), 5000, beforeChange), qPrintable(session.sim.log()));
-        const qsizetype ended = session.sim.log().size();
-        session.desktop.click(session.window, passwordField.x(), passwordField.y()); // emptied by the change
-        session.desktop.type(QStringLiteral("lindmere"));
-        session.desktop.key(QStringLiteral("Return"));
-        QVERIFY2(session.sim.waitForLog(QStringLiteral("signed in as operator"), 10000, ended),
-                 qPrintable(session.sim.log()));
-        const QString drivingAgain = session.desktop.findWindow(QStringLiteral("QuorvelBot Vindra"), 10000);
-        QVERIFY(!drivingAgain.isEmpty());
-
-        const qsizetype beforeEnd = session.sim.log().size();
-        session.desktop.click(drivingAgain, endButton.x(), endButton.y());
-        QVERIFY2(session.sim.waitForLog(QStringLiteral(" < Z"), 5000, beforeEnd), qPrintable(session.sim.log()));
-        QVERIFY(session.desktop.closeWindow(session.window));
-        QVERIFY(session.controller.waitForFinished(10000));
+        session.endAndSignInAgain(QStringLiteral("operator"), QStringLiteral("lindmere"));
     }
-
-    // The robot moves only while the operator holds a control: a session the
 
     // The robot moves only while the operator holds a control: a session the
     // robot ends under a held pad leaves no demand behind for the next one.
