@@ -183,6 +183,7 @@ private:
     void connectComponents();
 
     // sign-in (paths/)
+    void signInSteps(const QString &userName, const QString &password);
     void avReminder();
     void endWebRtcCompanion();
     void cloudCompanionLine(const QString &line);

@@ -59,6 +59,17 @@ int loginTypeFor(const QString &versionReply)
 
 void RobotLink::signIn(const QString &userName, const QString &password)
 {
+    // Closing the window abandons a name-server query the sign-in waits for:
+    // the sign-in stops there. The error goes no further, since no window
+    // system code between here and the event loop is built to pass it on.
+    try {
+        signInSteps(userName, password);
+    } catch (const NameServer::Abandoned &) {
+    }
+}
+
+void RobotLink::signInSteps(const QString &userName, const QString &password)
+{
     this->userName = userName;
     this->password = password;
     linkState.lastPingTime = platform.clock->localMsecs();

@@ -80,12 +80,13 @@ private slots:
     void restartTakesThePathDown()
     {
         FormFixture f;
+        bool robotSawTheClose = false; // outlives the robot's sockets, which tell it as they go
         // the robot's end of the window's WebSocket, open on every path
         QWebSocketServer robot(QStringLiteral("robot"), QWebSocketServer::NonSecureMode);
         QVERIFY(robot.listen(QHostAddress::LocalHost));
-        bool robotSawTheClose = false;
         connect(&robot, &QWebSocketServer::newConnection, [&] {
             QWebSocket *socket = robot.nextPendingConnection();
+            socket->setParent(&robot);
             connect(socket, &QWebSocket::disconnected, [&] { robotSawTheClose = true; });
         });
         f.form->link.webSocketClient->open(QUrl(QStringLiteral("ws://127.0.0.1:%1/").arg(robot.serverPort())));
