@@ -6,6 +6,7 @@
 # is enforced either way.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/compiler-cache.sh
 if [[ "${1:-}" == "--short" ]]; then
   build=${2:-build}
   runs=1
