@@ -1,8 +1,8 @@
 #include "paths/CommandLine.h"
-#include "paths/ControllerApplication.h"
 #include "platform/ApplicationFolder.h"
 #include "platform/SessionShutdown.h"
 #include "platform/SystemPlatform.h"
+#include "ui/ControllerApplication.h"
 #include "ui/TForm2.h"
 
 #include <QDir>

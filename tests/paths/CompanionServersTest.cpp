@@ -5,7 +5,7 @@
 
 #include "link/Framing.h"
 #include "paths/CompanionLineServer.h"
-#include "paths/ControllerApplication.h"
+#include "ui/ControllerApplication.h"
 #include "paths/TClientPusher.h"
 
 #include <QLabel>

@@ -1,5 +1,5 @@
 #include "link/LinkError.h"
-#include "paths/ControllerApplication.h"
+#include "ui/ControllerApplication.h"
 
 #include <QTemporaryFile>
 #include <QTest>

@@ -4,7 +4,7 @@
 #include "SignInFixture.h"
 
 #include "link/Numbers.h"
-#include "paths/ControllerApplication.h"
+#include "ui/ControllerApplication.h"
 #include "paths/NameServer.h"
 
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "paths/ControllerApplication.h"
+#include "ui/ControllerApplication.h"
 
 #include "link/LinkError.h"
 
