@@ -7,6 +7,10 @@
 #include <QTest>
 #include <QThread>
 
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+
 Desktop::Desktop(int dpi)
 {
     // Xvfb picks a free display itself and tells its number on -displayfd, so
@@ -116,16 +120,36 @@ bool Desktop::startWindowManager()
     manager.start(QStringLiteral("openbox"), {});
     if (!manager.waitForStarted(3000))
         return false;
+    // The manager announces itself on the root window before it handles the
+    // first window: a window mapped in between is never shown. A probe
+    // window managed (given WM_STATE) says it is ready.
+    xcb_connection_t *x = xcb_connect(qPrintable(name), nullptr);
+    if (xcb_connection_has_error(x)) {
+        xcb_disconnect(x);
+        return false;
+    }
+    xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(x)).data;
+    const xcb_window_t probe = xcb_generate_id(x);
+    xcb_create_window(x, XCB_COPY_FROM_PARENT, probe, screen->root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
+                      screen->root_visual, 0, nullptr);
+    xcb_map_window(x, probe);
+    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, 8, "WM_STATE"), nullptr);
+    const xcb_atom_t wmState = atom ? atom->atom : XCB_ATOM_NONE;
+    free(atom);
+    bool managed = false;
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < 10000 && manager.state() == QProcess::Running) {
-        // a running manager announces itself on the root window
-        if (!run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                 .contains(QLatin1String("not found")))
-            return true;
-        QTest::qWait(100);
+    while (!managed && clock.elapsed() < 10000 && manager.state() == QProcess::Running) {
+        xcb_get_property_reply_t *state = xcb_get_property_reply(
+            x, xcb_get_property(x, 0, probe, wmState, XCB_ATOM_ANY, 0, 1), nullptr);
+        managed = state && state->type != XCB_ATOM_NONE;
+        free(state);
+        if (!managed)
+            QTest::qWait(50);
     }
-    return false;
+    xcb_destroy_window(x, probe);
+    xcb_disconnect(x);
+    return managed;
 }
 
 QSize Desktop::outerSize(const QString &window) const
