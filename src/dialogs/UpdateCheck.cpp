@@ -25,7 +25,9 @@ void UpdateCheck::GetInetFileIndy(const QString &path, Downloaded done)
     request.setRawHeader("Proxy-Connection", "Keep-Alive");
     request.setRawHeader("Cache-Control", "no-cache");
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    QNetworkReply *reply = http.get(request);
+    if (!http)
+        http = std::make_unique<QNetworkAccessManager>();
+    QNetworkReply *reply = http->get(request);
 
     auto *limit = new QTimer(reply);
     limit->setSingleShot(true);

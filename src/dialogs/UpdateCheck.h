@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class RobotLink;
@@ -58,5 +59,5 @@ private:
     RobotLink &link;
     int answerLimit;
     int checksRunning = 0;
-    QNetworkAccessManager http;
+    std::unique_ptr<QNetworkAccessManager> http; // made with the first download
 };

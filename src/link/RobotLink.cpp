@@ -40,13 +40,12 @@ RobotLink::RobotLink(const Platform &platform, RobotList &robots, const Controll
     : QObject(parent), platform(platform), applicationFolder(::applicationFolder()), robots(robots), settings(settings),
       Timer1(linkTimer(this, 250)), Timer3(linkTimer(this, 30000)), commandTimeOutTimer(linkTimer(this, 15000)),
       socketConnectTimer(linkTimer(this, 4000)), IdHTTP1(std::make_unique<NameServer>()),
-      webSocketClient(new QWebSocket(QString(), QWebSocketProtocol::VersionLatest, this)),
       webSocketServer(new QWebSocketServer(QStringLiteral("QuorvelBot"), QWebSocketServer::NonSecureMode, this)),
       webRtcServer(new WebRtcServerTransport(*webSocketServer, this)),
       IdTCPServer1(new CompanionLineServer([this](const QString &line) { cloudCompanionLine(line); }, this)),
       logFile(QDir::current().absoluteFilePath(QStringLiteral("log.txt"))),
       cloudSender(std::make_unique<CloudTransport>()),
-      socketSender(std::make_unique<DirectSocketTransport>(*webSocketClient)), cloudTransport(cloudSender.get()),
+      socketSender(std::make_unique<DirectSocketTransport>([this] { return webSocketClient; })), cloudTransport(cloudSender.get()),
       socketTransport(socketSender.get()), webRtcTransport(webRtcServer)
 {
     connectComponents();
@@ -61,16 +60,24 @@ void RobotLink::connectComponents()
     connect(commandTimeOutTimer, &QTimer::timeout, this, &RobotLink::commandTimeOutTimerTimer);
 
     socketConnectTimer->setSingleShot(true);
-    connect(socketConnectTimer, &QTimer::timeout, webSocketClient, [this] {
-        if (webSocketClient->state() != QAbstractSocket::ConnectedState)
+    connect(socketConnectTimer, &QTimer::timeout, this, [this] {
+        if (webSocketClient && webSocketClient->state() != QAbstractSocket::ConnectedState)
             webSocketClient->abort();
     });
-    connect(webSocketClient, &QWebSocket::connected, this, &RobotLink::webSocketClientOnConnect);
-    connect(webSocketClient, &QWebSocket::textMessageReceived, this, &RobotLink::webSocketClientOnMessage);
-    connect(webSocketClient, &QWebSocket::disconnected, this, &RobotLink::webSocketClientOnDisconnect);
-    webSocketClient->setMaxAllowedIncomingFrameSize(LargestRobotMessage);
-    webSocketClient->setMaxAllowedIncomingMessageSize(LargestRobotMessage);
     connect(webRtcServer, &WebRtcServerTransport::textReceived, this, &RobotLink::webSocketServerOnMessage);
+}
+
+QWebSocket &RobotLink::directSocket()
+{
+    if (!webSocketClient) {
+        webSocketClient = new QWebSocket(QString(), QWebSocketProtocol::VersionLatest, this);
+        connect(webSocketClient, &QWebSocket::connected, this, &RobotLink::webSocketClientOnConnect);
+        connect(webSocketClient, &QWebSocket::textMessageReceived, this, &RobotLink::webSocketClientOnMessage);
+        connect(webSocketClient, &QWebSocket::disconnected, this, &RobotLink::webSocketClientOnDisconnect);
+        webSocketClient->setMaxAllowedIncomingFrameSize(LargestRobotMessage);
+        webSocketClient->setMaxAllowedIncomingMessageSize(LargestRobotMessage);
+    }
+    return *webSocketClient;
 }
 
 int RobotLink::showBox(const BoxRequest &request)

@@ -68,7 +68,9 @@ public:
     QTimer *socketConnectTimer;  // gives up a WebSocket connection not made in time
 
     std::unique_ptr<NameServer> IdHTTP1;
-    QWebSocket *webSocketClient;
+    // The direct socket to the robot, made at the first direct-socket
+    // sign-in: making one loads the TLS library, which costs the start time.
+    QWebSocket &directSocket();
     QWebSocketServer *webSocketServer;
     WebRtcServerTransport *webRtcServer; // the WebRTC companion's connections
     CompanionLineServer *IdTCPServer1;   // the cloud companion's lines
@@ -215,6 +217,7 @@ private:
     QString logFile;
     StartedProgram webRtcCompanion;
     std::unique_ptr<CloudTransport> cloudSender;
+    QWebSocket *webSocketClient = nullptr; // see directSocket()
     std::unique_ptr<DirectSocketTransport> socketSender;
     // the path each command leaves by: the real ones, or stand-ins
     RobotTransport *cloudTransport;

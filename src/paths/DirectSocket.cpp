@@ -65,9 +65,10 @@ void RobotLink::loginUsingDirectSocket(const QString &botName)
             }
             return;
         }
-        if (webSocketClient->state() != QAbstractSocket::UnconnectedState) {
-            webSocketClient->close();
-            webSocketClient->abort();
+        QWebSocket &socket = directSocket();
+        if (socket.state() != QAbstractSocket::UnconnectedState) {
+            socket.close();
+            socket.abort();
         }
         linkState.activePath = ControlPath::DirectSocket;
         linkState.loginRequested = true;
@@ -83,7 +84,7 @@ void RobotLink::loginUsingDirectSocket(const QString &botName)
         // a connection refused or not made in time leaves the socket closed;
         // the watchdog then ends the attempt
         socketConnectTimer->start();
-        webSocketClient->open(endpoint);
+        socket.open(endpoint);
     } catch (const std::exception &error) {
         showMessage(QStringLiteral("Could not open necessary port for communication ") + errorText(error));
         statusBarDisplay(QString(), false);

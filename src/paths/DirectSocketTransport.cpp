@@ -4,10 +4,12 @@
 
 bool DirectSocketTransport::isReady() const
 {
-    return client.state() == QAbstractSocket::ConnectedState;
+    const QWebSocket *socket = client();
+    return socket && socket->state() == QAbstractSocket::ConnectedState;
 }
 
 void DirectSocketTransport::writeText(const QString &text)
 {
-    client.sendTextMessage(text);
+    if (QWebSocket *socket = client())
+        socket->sendTextMessage(text);
 }

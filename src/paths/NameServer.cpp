@@ -91,7 +91,9 @@ QString NameServer::ask(const QByteArray &field, const QString &baseName)
     request.setHeader(QNetworkRequest::UserAgentHeader, UserAgent);
     request.setRawHeader("Accept", AcceptedTypes);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    const std::unique_ptr<QNetworkReply> reply(http.post(request, field + formValue(baseName)));
+    if (!http)
+        http = std::make_unique<QNetworkAccessManager>();
+    const std::unique_ptr<QNetworkReply> reply(http->post(request, field + formValue(baseName)));
 
     QEventLoop waiting;
     QTimer limit;

@@ -2,6 +2,7 @@
 #include <QNetworkAccessManager>
 #include <QString>
 #include <QUrl>
+#include <memory>
 
 // An address on the maker's web server: the base address that
 // QUORVELBOT_SERVER names (http://www.quorvelbot.com when it is unset)
@@ -44,7 +45,7 @@ private:
     QString ask(const QByteArray &field, const QString &baseName);
 
     int answerLimit;
-    QNetworkAccessManager http;
+    std::unique_ptr<QNetworkAccessManager> http; // made with the first query: the sign-in view needs none
     QNetworkReply *pending = nullptr;
     bool abandoned = false;
 };

@@ -28,7 +28,8 @@ void RobotLink::restart()
             platform.shell->open(companionStopper(), {QStringLiteral("nil")});
         } else if (s.pathSocket()) {
             socketConnectTimer->stop();
-            webSocketClient->close();
+            if (webSocketClient)
+                webSocketClient->close();
         } else if (s.pathWebRtc()) {
             webRtcServer->listen(); // it keeps listening for the next session
             endWebRtcCompanion();
@@ -116,7 +117,8 @@ bool RobotLink::closing()
             sendViaQuorvelCloud(QStringLiteral("TERMINATE"));
         } else if (linkState.pathSocket()) {
             sendViaSocketConn(QStringLiteral("Z"));
-            webSocketClient->flush();
+            if (webSocketClient)
+                webSocketClient->flush();
         }
     } catch (...) {
     }

@@ -1,8 +1,8 @@
 #include "platform/Joysticks.h"
 
-#include <QTimer>
+#include "platform/SdlLibrary.h"
 
-#include <SDL.h>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -42,10 +42,10 @@ bool movedBeyond(quint16 from, quint16 to, quint16 threshold)
 }
 
 // Opens the device listed as id unless it is open already.
-bool open(SDL_Joystick *&handle, int id)
+bool open(const SdlLibrary &sdl, SDL_Joystick *&handle, int id)
 {
-    if (!handle && id < SDL_NumJoysticks())
-        handle = SDL_JoystickOpen(id);
+    if (!handle && id < sdl.NumJoysticks())
+        handle = sdl.JoystickOpen(id);
     return handle;
 }
 
@@ -53,24 +53,39 @@ bool open(SDL_Joystick *&handle, int id)
 
 SdlJoysticks::SdlJoysticks()
 {
-    // SDL would otherwise take over SIGINT and SIGTERM, which end the
-    // controller at once.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    // Without a subsystem every call below finds no device.
-    SDL_InitSubSystem(SDL_INIT_JOYSTICK);
-    // States are read when needed; unread events would only pile up.
-    SDL_JoystickEventState(SDL_IGNORE);
     for (auto &device : devices)
         device = std::make_unique<Device>();
 }
 
 SdlJoysticks::~SdlJoysticks()
 {
+    if (!sdl)
+        return;
     for (auto &device : devices) {
         if (device->handle)
-            SDL_JoystickClose(device->handle);
+            sdl->JoystickClose(device->handle);
     }
-    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    sdl->QuitSubSystem(SDL_INIT_JOYSTICK);
+}
+
+const SdlLibrary *SdlJoysticks::started()
+{
+    if (sdl || startTried)
+        return sdl;
+    startTried = true;
+    const SdlLibrary *library = sdlLibrary();
+    if (!library)
+        return nullptr;
+    // SDL would otherwise take over SIGINT and SIGTERM, which end the
+    // controller at once.
+    library->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // Without a subsystem every call finds no device.
+    if (library->InitSubSystem(SDL_INIT_JOYSTICK) != 0)
+        return nullptr;
+    // States are read when needed; unread events would only pile up.
+    library->JoystickEventState(SDL_IGNORE);
+    sdl = library;
+    return sdl;
 }
 
 SdlJoysticks::Device *SdlJoysticks::device(int id)
@@ -80,26 +95,28 @@ SdlJoysticks::Device *SdlJoysticks::device(int id)
 
 int SdlJoysticks::deviceCount()
 {
-    SDL_JoystickUpdate();
-    return SDL_NumJoysticks();
+    if (!started())
+        return 0;
+    sdl->JoystickUpdate();
+    return sdl->NumJoysticks();
 }
 
 std::optional<JoystickCapabilities> SdlJoysticks::capabilities(int id)
 {
     Device *d = device(id);
-    if (!d || !open(d->handle, id))
+    if (!d || !started() || !open(*sdl, d->handle, id))
         return std::nullopt;
     JoystickCapabilities caps;
-    caps.axisCount = SDL_JoystickNumAxes(d->handle);
+    caps.axisCount = sdl->JoystickNumAxes(d->handle);
     caps.maxAxisCount = 6;
-    caps.buttonCount = SDL_JoystickNumButtons(d->handle);
+    caps.buttonCount = sdl->JoystickNumButtons(d->handle);
     caps.maxButtonCount = 32;
     caps.maximum.fill(65535);
     caps.hasZ = caps.axisCount > 2;
     caps.hasR = caps.axisCount > 3;
     caps.hasU = caps.axisCount > 4;
     caps.hasV = caps.axisCount > 5;
-    caps.hasPOV = SDL_JoystickNumHats(d->handle) > 0;
+    caps.hasPOV = sdl->JoystickNumHats(d->handle) > 0;
     // SDL reads a state at any rate; below the watch's own period nothing new
     // can be seen, and beyond a second the stick no longer drives.
     caps.minPeriod = WatchPeriod;
@@ -110,34 +127,34 @@ std::optional<JoystickCapabilities> SdlJoysticks::capabilities(int id)
 std::optional<JoystickReading> SdlJoysticks::read(int id)
 {
     Device *d = device(id);
-    if (!d)
+    if (!d || !started())
         return std::nullopt;
-    SDL_JoystickUpdate();
-    if (d->handle && !SDL_JoystickGetAttached(d->handle)) {
-        SDL_JoystickClose(d->handle);
+    sdl->JoystickUpdate();
+    if (d->handle && !sdl->JoystickGetAttached(d->handle)) {
+        sdl->JoystickClose(d->handle);
         d->handle = nullptr;
         return std::nullopt;
     }
-    if (!open(d->handle, id))
+    if (!open(*sdl, d->handle, id))
         return std::nullopt;
     JoystickReading reading;
-    const int axes = std::min(SDL_JoystickNumAxes(d->handle), int(reading.axes.size()));
+    const int axes = std::min(sdl->JoystickNumAxes(d->handle), int(reading.axes.size()));
     for (int axis = 0; axis < int(reading.axes.size()); ++axis)
-        reading.axes[axis] = rawAxis(axis < axes ? SDL_JoystickGetAxis(d->handle, axis) : 0);
-    const int buttons = std::min(SDL_JoystickNumButtons(d->handle), 32);
+        reading.axes[axis] = rawAxis(axis < axes ? sdl->JoystickGetAxis(d->handle, axis) : 0);
+    const int buttons = std::min(sdl->JoystickNumButtons(d->handle), 32);
     for (int button = 0; button < buttons; ++button) {
-        if (SDL_JoystickGetButton(d->handle, button))
+        if (sdl->JoystickGetButton(d->handle, button))
             reading.buttons |= quint32(1) << button;
     }
-    if (SDL_JoystickNumHats(d->handle) > 0)
-        reading.pov = hatHundredths(SDL_JoystickGetHat(d->handle, 0));
+    if (sdl->JoystickNumHats(d->handle) > 0)
+        reading.pov = hatHundredths(sdl->JoystickGetHat(d->handle, 0));
     return reading;
 }
 
 bool SdlJoysticks::isAttached(int id)
 {
     Device *d = device(id);
-    return d && d->handle && SDL_JoystickGetAttached(d->handle);
+    return d && d->handle && sdl->JoystickGetAttached(d->handle); // a handle means SDL started
 }
 
 void SdlJoysticks::capture(int id, std::function<void(const JoystickChange &)> onChange)

@@ -63,7 +63,10 @@ public:
     virtual std::optional<quint16> threshold(int id) = 0;
 };
 
-// Controllers through SDL's joystick subsystem (no window needed).
+struct SdlLibrary;
+
+// Controllers through SDL's joystick subsystem (no window needed), started
+// when a joystick is first looked for.
 class SdlJoysticks : public Joysticks {
 public:
     SdlJoysticks();
@@ -84,6 +87,10 @@ public:
 private:
     struct Device;
     Device *device(int id);
+    // SDL with its joystick subsystem running; null when it cannot start
+    const SdlLibrary *started();
+    const SdlLibrary *sdl = nullptr;
+    bool startTried = false;
     void reportChanges(int id);
     std::array<std::unique_ptr<Device>, 2> devices;
 };

@@ -78,7 +78,7 @@ public:
     QTimer *mTimer;                   // camera memory hold
     QTimer *userTimer;                // waits for the user list
     QTimer *LoginTimer;               // the delayed start-up step
-    TJoystickDevice *JoystickDevice1; // the game controller, when one is attached
+    TJoystickDevice *JoystickDevice1 = nullptr; // the game controller, from the first drive view on
 
     // --- dialogs ---
     TPagesDlg *PagesDlg; // help, about and accessories

@@ -66,7 +66,10 @@ void TForm2::enableDriveView()
     chargingButton->setVisible(!tableTop);
     Shape3->setVisible(!tableTop);
     // A controller plugged in since the last session is picked up now; the
-    // indicator follows the joystick only when the view opens.
+    // indicator follows the joystick only when the view opens. The joystick
+    // subsystem starts with the first session: the sign-in view never uses it.
+    if (!JoystickDevice1)
+        createJoystick();
     JoystickDevice1->setActive(true);
     Image5->setVisible(!tableTop && JoystickDevice1->Active());
 

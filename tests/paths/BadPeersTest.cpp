@@ -86,8 +86,8 @@ private slots:
         f.link.linkState.activePath = ControlPath::DirectSocket;
         f.link.linkState.loginRequested = true;
         f.link.linkState.sessionOpen = true;
-        f.link.webSocketClient->open(QUrl(QStringLiteral("ws://127.0.0.1:9000/")));
-        QTRY_COMPARE(f.link.webSocketClient->state(), QAbstractSocket::ConnectedState);
+        f.link.directSocket().open(QUrl(QStringLiteral("ws://127.0.0.1:9000/")));
+        QTRY_COMPARE(f.link.directSocket().state(), QAbstractSocket::ConnectedState);
 
         QFETCH(int, opcode);
         QFETCH(QByteArray, payload);
@@ -96,9 +96,9 @@ private slots:
         QFETCH(bool, connectionKept);
         if (connectionKept) {
             QTRY_COMPARE(f.link.linkState.robotSerialNumber, QStringLiteral("R1"));
-            QCOMPARE(f.link.webSocketClient->state(), QAbstractSocket::ConnectedState);
+            QCOMPARE(f.link.directSocket().state(), QAbstractSocket::ConnectedState);
         } else {
-            QTRY_COMPARE_WITH_TIMEOUT(f.link.webSocketClient->state(), QAbstractSocket::UnconnectedState, 10000);
+            QTRY_COMPARE_WITH_TIMEOUT(f.link.directSocket().state(), QAbstractSocket::UnconnectedState, 10000);
             QVERIFY2(f.link.statusLine.text().startsWith(QLatin1String("Connection to the robot closed")),
                      qPrintable(f.link.statusLine.text()));
             QVERIFY(f.link.linkState.robotSerialNumber.isEmpty());

@@ -89,8 +89,8 @@ private slots:
             socket->setParent(&robot);
             connect(socket, &QWebSocket::disconnected, [&] { robotSawTheClose = true; });
         });
-        f.form->link.webSocketClient->open(QUrl(QStringLiteral("ws://127.0.0.1:%1/").arg(robot.serverPort())));
-        QTRY_COMPARE(f.form->link.webSocketClient->state(), QAbstractSocket::ConnectedState);
+        f.form->link.directSocket().open(QUrl(QStringLiteral("ws://127.0.0.1:%1/").arg(robot.serverPort())));
+        QTRY_COMPARE(f.form->link.directSocket().state(), QAbstractSocket::ConnectedState);
         QFETCH(int, path);
         onPath(f, path);
         f.form->link.linkState.loginRequested = f.form->link.linkState.sessionOpen = true;
@@ -112,7 +112,7 @@ private slots:
         else
             QTest::qWait(100);
         QCOMPARE(robotSawTheClose, path == Socket);
-        QCOMPARE(f.form->link.webSocketClient->state() == QAbstractSocket::ConnectedState, path != Socket);
+        QCOMPARE(f.form->link.directSocket().state() == QAbstractSocket::ConnectedState, path != Socket);
     }
 
     void endOnEachPath_data()
