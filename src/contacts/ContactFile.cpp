@@ -65,8 +65,7 @@ ContactFileContents readContactFile(const QByteArray &bytes)
     ContactFileContents contents;
     ContactList &list = contents.list;
     int lineNumber = 0;
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    for (const QString &line : fromAnsi(bytes).split(lineEnd)) {
+    for (const QString &line : textFileLines(bytes)) {
         if (line.isEmpty())
             continue;
         ++lineNumber;

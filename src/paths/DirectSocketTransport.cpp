@@ -10,6 +10,10 @@ bool DirectSocketTransport::isReady() const
 
 void DirectSocketTransport::writeText(const QString &text)
 {
-    if (QWebSocket *socket = client())
+    // Out at once, not at the next turn of the event loop: the goodbye "Z"
+    // and the stops before it are followed by a pause that holds the loop.
+    if (QWebSocket *socket = client()) {
         socket->sendTextMessage(text);
+        socket->flush();
+    }
 }

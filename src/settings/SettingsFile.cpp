@@ -4,7 +4,6 @@
 #include "link/Numbers.h"
 #include "platform/AnsiText.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace {
@@ -69,8 +68,7 @@ SettingsFileContents readSettingsFile(const QByteArray &bytes, const ControllerS
     SettingsFileContents contents{previous, previousLoggingText, {}};
     bool firstEntry = true;
     int lineNumber = 0;
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    for (const QString &line : fromAnsi(bytes).split(lineEnd)) {
+    for (const QString &line : textFileLines(bytes)) {
         if (line.size() < 2)
             continue;
         ++lineNumber;

@@ -116,16 +116,21 @@ void TForm2::showProximity()
 void TForm2::showProximityBar(QFrame *bar, int sensor, int left)
 {
     int &reading = link.linkState.sensorReadings[size_t(sensor)];
-    const bool red = bar->palette().color(QPalette::Window) == QColor(Qt::red);
-    const ProximityBar shown = proximityBar(reading, red ? BarColour::Red : BarColour::White);
+    const QColor was = bar->palette().color(QPalette::Window);
+    const ProximityBar shown = proximityBar(reading, was == QColor(Qt::red) ? BarColour::Red : BarColour::White);
     reading = shown.reading;
     if (reading >= 0) {
-        QPalette palette = bar->palette();
-        palette.setColor(QPalette::Window, shown.colour == BarColour::Red ? Qt::red : Qt::white);
-        bar->setPalette(palette);
-        bar->move(left, bar->y());
+        const QColor colour = shown.colour == BarColour::Red ? Qt::red : Qt::white;
+        if (colour != was) {
+            QPalette palette = bar->palette();
+            palette.setColor(QPalette::Window, colour);
+            bar->setPalette(palette);
+        }
+        if (bar->x() != left)
+            bar->move(left, bar->y());
     }
-    bar->resize(bar->width(), shown.height);
+    if (bar->height() != shown.height)
+        bar->resize(bar->width(), shown.height);
 }
 
 // The indicators are set to what a report shows, each control touched only

@@ -1,6 +1,7 @@
 // How a session starts and ends: the window's place, the restart every
 // failure ends in, the End button and the goodbye when the window closes.
 #include "FormFixture.h"
+#include "LinkFixture.h"
 #include "SignInFixture.h"
 
 #include "link/Numbers.h"
@@ -113,6 +114,30 @@ private slots:
             QTest::qWait(100);
         QCOMPARE(robotSawTheClose, path == Socket);
         QCOMPARE(f.form->link.directSocket().state() == QAbstractSocket::ConnectedState, path != Socket);
+    }
+
+    void theDirectSocketsGoodbyeLeavesBeforeThePause()
+    {
+        QWebSocketServer robot(QStringLiteral("robot"), QWebSocketServer::NonSecureMode);
+        QVERIFY(robot.listen(QHostAddress::LocalHost));
+        QStringList heard;
+        connect(&robot, &QWebSocketServer::newConnection, [&] {
+            QWebSocket *socket = robot.nextPendingConnection();
+            socket->setParent(&robot);
+            connect(socket, &QWebSocket::textMessageReceived, [&](const QString &text) { heard << text; });
+        });
+        LinkFixture f(true);
+        f.selectRobot();
+        f.link.linkState.activePath = ControlPath::DirectSocket;
+        f.link.directSocket().open(QUrl(QStringLiteral("ws://127.0.0.1:%1/").arg(robot.serverPort())));
+        QTRY_COMPARE(f.link.directSocket().state(), QAbstractSocket::ConnectedState);
+        f.link.linkState.sessionOpen = f.link.linkState.inSession = true;
+        f.link.leftWheelDemand = 40;
+        qint64 unsentAtThePause = -1;
+        f.fake.pause.onPause = [&] { unsentAtThePause = f.link.directSocket().bytesToWrite(); };
+        f.link.endSession();
+        QCOMPARE(unsentAtThePause, 0); // the pause holds the event loop: nothing more would leave
+        QTRY_VERIFY(!heard.isEmpty() && heard.last().endsWith(QLatin1String(":Z")));
     }
 
     void endOnEachPath_data()

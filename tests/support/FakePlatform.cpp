@@ -5,6 +5,8 @@
 void RecordedPause::pause(int milliseconds)
 {
     journal << QStringLiteral("pause %1").arg(milliseconds);
+    if (onPause)
+        onPause();
 }
 
 void RecordedPause::pauseRepainting(int milliseconds)

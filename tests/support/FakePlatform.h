@@ -16,6 +16,7 @@
 #include <QList>
 #include <QMap>
 #include <QStringList>
+#include <functional>
 
 // Test doubles of the platform services. Pauses, key strokes, shell starts and
 // conferencing-client calls all go into one journal, so a test can read their
@@ -31,6 +32,7 @@ public:
 class RecordedPause : public Pause {
 public:
     explicit RecordedPause(QStringList &journal) : journal(journal) {}
+    std::function<void()> onPause; // runs at each blocking pause, as the event loop stands still
     void pause(int milliseconds) override;
     void pauseRepainting(int milliseconds) override;
 
