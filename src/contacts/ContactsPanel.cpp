@@ -63,22 +63,29 @@ void TForm2::readBotFileBack()
     }
 }
 
-void TForm2::createSetupWizard()
+void TForm2::connectRobotListButtons()
 {
-    setupWizard = std::make_unique<TOKRightDlg1>(link, robots, this);
     connect(addBotName, &QPushButton::clicked, this, &TForm2::addBotNameClick);
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TForm2::showBotInfo);
-    connect(setupWizard.get(), &TOKRightDlg1::robotListSaved, this, &TForm2::robotListSaved);
+}
+
+TOKRightDlg1 &TForm2::addRobotWizard()
+{
+    if (!setupWizard) {
+        setupWizard = std::make_unique<TOKRightDlg1>(link, robots, this);
+        connect(setupWizard.get(), &TOKRightDlg1::robotListSaved, this, &TForm2::robotListSaved);
+    }
+    return *setupWizard;
 }
 
 void TForm2::addBotNameClick()
 {
-    setupWizard->openForAdding();
+    addRobotWizard().openForAdding();
 }
 
 void TForm2::showBotInfo()
 {
-    setupWizard->openForViewing(ListBox1->currentRow());
+    addRobotWizard().openForViewing(ListBox1->currentRow());
 }
 
 void TForm2::robotListSaved(int row)

@@ -10,22 +10,35 @@
 #include <QLineEdit>
 #include <QMenu>
 
-void TForm2::createWifiAndPasswordDialogs()
+void TForm2::connectNetworkAndPasswordItems()
 {
-    wifiDialog = new TwifiDialog(link, this);
-    connect(&link, &RobotLink::networksReported, wifiDialog, &TwifiDialog::showNetworks);
-    connect(wifiDialog, &TwifiDialog::networkSwitchSent, wifipanel, &QWidget::hide);
-
-    changePasswordForm = new TchangePasswordForm(link, this);
+    connect(&link, &RobotLink::networksReported, this, [this] { networkDialog().showNetworks(); });
     for (QAction *item : drivePopUp->actions())
         if (item->text() == QLatin1String("Change Password"))
             connect(item, &QAction::triggered, this, &TForm2::ChangePassword1Click);
 }
 
+TwifiDialog &TForm2::networkDialog()
+{
+    if (!wifiDialog) {
+        wifiDialog = new TwifiDialog(link, this);
+        connect(wifiDialog, &TwifiDialog::networkSwitchSent, wifipanel, &QWidget::hide);
+    }
+    return *wifiDialog;
+}
+
+TchangePasswordForm &TForm2::passwordDialog()
+{
+    if (!changePasswordForm)
+        changePasswordForm = new TchangePasswordForm(link, this);
+    return *changePasswordForm;
+}
+
 void TForm2::ChangePassword1Click()
 {
-    changePasswordForm->exec();
-    const std::optional<QString> command = passwordChangeCommand(UserName->text(), changePasswordForm->passWord);
+    TchangePasswordForm &dialog = passwordDialog();
+    dialog.exec();
+    const std::optional<QString> command = passwordChangeCommand(UserName->text(), dialog.passWord);
     if (!command)
         return;
     try {

@@ -23,42 +23,51 @@ QAction *settingsItem(QMenu *menu)
 
 } // namespace
 
-void TForm2::createSettingsDialog()
+void TForm2::connectSettingsItems()
 {
-    adminSetting = new TOKRightDlg(link, settingsStore, this);
-    connect(adminSetting, &TOKRightDlg::settingsToWrite, this, [this] {
-        writeBackSetting();
-        if (!Importsettings())
-            emit mustEnd(1);
-    });
-    connect(adminSetting, &TOKRightDlg::stayOnTopWanted, this, &TForm2::stayOnTop);
     connect(settingsItem(PopupMenu1), &QAction::triggered, this, &TForm2::Settings1Click);
     connect(settingsItem(drivePopUp), &QAction::triggered, this, &TForm2::Settings2Click);
     connect(userTimer, &QTimer::timeout, this, &TForm2::userTimerTrigger);
     // whatever ends the session ends the wait for its list and closes the dialog
     connect(&link, &RobotLink::sessionEnded, this, [this] {
         userTimer->stop();
-        if (adminSetting->isVisible())
+        if (adminSetting && adminSetting->isVisible())
             adminSetting->reject();
     });
 }
 
+TOKRightDlg &TForm2::settingsDialog()
+{
+    if (!adminSetting) {
+        adminSetting = new TOKRightDlg(link, settingsStore, this);
+        connect(adminSetting, &TOKRightDlg::settingsToWrite, this, [this] {
+            writeBackSetting();
+            if (!Importsettings())
+                emit mustEnd(1);
+        });
+        connect(adminSetting, &TOKRightDlg::stayOnTopWanted, this, &TForm2::stayOnTop);
+    }
+    return *adminSetting;
+}
+
 void TForm2::Settings1Click()
 {
-    adminSetting->admin = false;
-    adminSetting->userLoggedIn = false;
-    adminSetting->callDialog();
+    TOKRightDlg &dialog = settingsDialog();
+    dialog.admin = false;
+    dialog.userLoggedIn = false;
+    dialog.callDialog();
 }
 
 void TForm2::Settings2Click()
 {
+    TOKRightDlg &dialog = settingsDialog();
     link.linkState.userListText.clear();
-    adminSetting->PageControl1->setCurrentIndex(0);
+    dialog.PageControl1->setCurrentIndex(0);
     link.sendData(QStringLiteral("A"), 1);
     userListWaits = 0;
     userTimer->start();
-    adminSetting->userLoggedIn = true;
-    adminSetting->admin = link.linkState.isAdmin;
+    dialog.userLoggedIn = true;
+    dialog.admin = link.linkState.isAdmin;
     link.statusBarDisplay(QStringLiteral("Waiting for user list"), true);
 }
 
@@ -72,10 +81,11 @@ void TForm2::userTimerTrigger()
         }
         return;
     }
-    adminSetting->speedVal->setText(QString::number(link.linkState.maxSpeed));
+    TOKRightDlg &dialog = settingsDialog();
+    dialog.speedVal->setText(QString::number(link.linkState.maxSpeed));
     userTimer->stop();
     link.statusBarDisplay(QStringLiteral("Opening Settings window"), false);
-    adminSetting->loadingComplete = false;
-    if (adminSetting->callDialog())
-        adminSetting->sendUserChanges();
+    dialog.loadingComplete = false;
+    if (dialog.callDialog())
+        dialog.sendUserChanges();
 }

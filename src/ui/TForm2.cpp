@@ -47,9 +47,9 @@ TForm2::TForm2(const Platform &platform, QWidget *parent)
     followLink();
     PagesDlg = new TPagesDlg(link, this);
     connectHelpItems();
-    createSettingsDialog();
-    createWifiAndPasswordDialogs();
-    createSetupWizard();
+    connectSettingsItems();
+    connectNetworkAndPasswordItems();
+    connectRobotListButtons();
 }
 
 void TForm2::connectComponents()

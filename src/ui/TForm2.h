@@ -58,8 +58,6 @@ public:
     ControllerSettings &settings;
     ContactList &contactList;
     RobotLink link;
-    // the add-robot wizard, made once; it ends before the link it uses
-    std::unique_ptr<TOKRightDlg1> setupWizard;
 
     // --- the drive controls ---
     std::array<CameraMemory, 3> cameraMemories;
@@ -181,10 +179,11 @@ public:
     void FormKeyDown(QChar key);
     void FormKeyUp();
 
-    // --- dialogs ---
-    TwifiDialog *wifiDialog = nullptr;                 // opened by the robot's network report
-    TchangePasswordForm *changePasswordForm = nullptr; // the drive view's "Change Password"
-    TOKRightDlg *adminSetting; // the settings dialog
+    // --- dialogs, each made when it is first needed: the sign-in view uses none ---
+    TOKRightDlg1 &addRobotWizard();        // contacts/ContactsPanel.cpp
+    TOKRightDlg &settingsDialog();         // settings/SettingsMenu.cpp
+    TwifiDialog &networkDialog();          // dialogs/WifiAndPasswordDialogs.cpp, opened by the robot's network report
+    TchangePasswordForm &passwordDialog(); // the drive view's "Change Password"
 
     // --- settings dialog (settings/SettingsMenu.cpp) ---
     void Settings1Click();
@@ -242,6 +241,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // the dialogs, null until first needed (see their accessors); the
+    // wizard ends before the link it uses
+    TOKRightDlg *adminSetting = nullptr;
+    TwifiDialog *wifiDialog = nullptr;
+    TchangePasswordForm *changePasswordForm = nullptr;
+    std::unique_ptr<TOKRightDlg1> setupWizard;
+
     // the form (ui/Form.cpp)
     void createControls();
     void createSignInArea(QWidget *client);
@@ -261,10 +267,10 @@ private:
     void connectComponents();
     void createJoystick();               // controls/JoystickDrive.cpp
     void connectHelpItems();             // dialogs/HelpMenuItems.cpp
-    void createSettingsDialog();         // settings/SettingsMenu.cpp
-    void createWifiAndPasswordDialogs(); // dialogs/WifiAndPasswordDialogs.cpp
+    void connectSettingsItems();         // settings/SettingsMenu.cpp
+    void connectNetworkAndPasswordItems(); // dialogs/WifiAndPasswordDialogs.cpp
     // contacts/ContactsPanel.cpp
-    void createSetupWizard();
+    void connectRobotListButtons();
     // the wizard wrote the list: it is read back with the robot at row chosen
     void robotListSaved(int row);
     // Reads the list back after a save; when it cannot, the controller must

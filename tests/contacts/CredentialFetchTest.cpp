@@ -66,7 +66,7 @@ struct Fetch {
         QFile file(home.filePath(path));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    TOKRightDlg1 &wizard() { return *form->setupWizard; }
+    TOKRightDlg1 &wizard() { return form->addRobotWizard(); }
     // Page 0 filled in for the robot "Kitchen", base name QB1234, then
     // Validate with the credentials typed.
     void validate(SetupPath path)

@@ -54,7 +54,7 @@ struct Setup {
         form.reset();
         qunsetenv("QUORVELBOT_HOME");
     }
-    TOKRightDlg1 &wizard() { return *form->setupWizard; }
+    TOKRightDlg1 &wizard() { return form->addRobotWizard(); }
     bool write(const QString &path, const QByteArray &contents) const
     {
         QDir().mkpath(QFileInfo(home.filePath(path)).path());

@@ -375,7 +375,7 @@ private slots:
             dialog.show();
         } else if (loss == "networks") {
             d.form().link.processIncomingData(QStringLiteral("E:Lab,50:Hall,30"));
-            QVERIFY(d.form().wifiDialog->isVisible());
+            QVERIFY(d.form().networkDialog().isVisible());
         } else if (loss == "deactivated") {
             other.show();
             other.activateWindow();

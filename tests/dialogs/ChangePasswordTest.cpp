@@ -40,7 +40,7 @@ bool changePassword(SignedInWindow &w, const Typed &typed)
 {
     bool closedByOk = false;
     QTimer::singleShot(0, [&] {
-        TchangePasswordForm *dialog = w.form().changePasswordForm;
+        TchangePasswordForm *dialog = &w.form().passwordDialog();
         QVERIFY(dialog->isVisible());
         typeInto(dialog, typed);
         QTest::mouseClick(dialog->oKBtn, Qt::LeftButton);
@@ -67,7 +67,7 @@ private slots:
     void theDialog()
     {
         AsPilot w;
-        TchangePasswordForm *dialog = w.form().changePasswordForm;
+        TchangePasswordForm *dialog = &w.form().passwordDialog();
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Change Password"));
         QVERIFY(dialog->isModal());
         QVERIFY(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -125,19 +125,19 @@ private slots:
         QCOMPARE(changePassword(w, {current, next, confirmation}), !sent.isEmpty());
         QTEST(w.boxesShown(), "boxes");
         QCOMPARE(w.take(), sent);
-        QVERIFY(!w.form().changePasswordForm->isVisible());
+        QVERIFY(!w.form().passwordDialog().isVisible());
     }
 
     void cancelSendsNothing()
     {
         AsPilot w;
         QTimer::singleShot(0, [&] {
-            TchangePasswordForm *dialog = w.form().changePasswordForm;
+            TchangePasswordForm *dialog = &w.form().passwordDialog();
             typeInto(dialog, Valid);
             QTest::mouseClick(dialog->cancelButton, Qt::LeftButton);
         });
         w.form().ChangePassword1Click();
-        QCOMPARE(w.form().changePasswordForm->passWord, QStringLiteral(":"));
+        QCOMPARE(w.form().passwordDialog().passWord, QStringLiteral(":"));
         QVERIFY(w.take().isEmpty());
     }
 
@@ -147,7 +147,7 @@ private slots:
         changePassword(w, {"old1", "abc", "abc"}); // refused, then cancelled
         QStringList fields;
         QTimer::singleShot(0, [&] {
-            TchangePasswordForm *dialog = w.form().changePasswordForm;
+            TchangePasswordForm *dialog = &w.form().passwordDialog();
             fields << dialog->oldPassword->text() << dialog->newPassword->text() << dialog->confirmPassword->text();
             dialog->reject();
         });
@@ -159,11 +159,11 @@ private slots:
     {
         AsPilot w;
         QTimer::singleShot(0, [&] {
-            typeInto(w.form().changePasswordForm, Valid);
+            typeInto(&w.form().passwordDialog(), Valid);
             w.robotSays(QStringLiteral("Z"));
         });
         w.form().ChangePassword1Click();
-        QVERIFY(!w.form().changePasswordForm->isVisible());
+        QVERIFY(!w.form().passwordDialog().isVisible());
         QVERIFY(w.take().filter(QStringLiteral("P:")).isEmpty());
     }
 

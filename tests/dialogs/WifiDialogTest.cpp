@@ -38,7 +38,7 @@ struct Listed : SignedInWindow {
         robotSays(QStringLiteral("W") + current + QStringLiteral(":72"));
         robotSays(report);
     }
-    TwifiDialog &dialog() { return *form().wifiDialog; }
+    TwifiDialog &dialog() { return form().networkDialog(); }
 };
 
 } // namespace

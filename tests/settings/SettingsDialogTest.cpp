@@ -47,7 +47,7 @@ struct SettingsFixture {
         file.close();
         f = std::make_unique<FormFixture>();
         f->form->Importsettings();
-        dialog = f->form->adminSetting;
+        dialog = &f->form->settingsDialog();
     }
     ~SettingsFixture() { qunsetenv("QUORVELBOT_HOME"); }
 
