@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyledItemDelegate>
 #include <QToolButton>
 
 namespace {
@@ -52,6 +53,17 @@ class RobotListBox : public QListWidget {
 public:
     using QListWidget::QListWidget;
     void keyboardSearch(const QString &) override {}
+};
+
+// The robot list's rows are 18 pixels high, whatever the face. (A style sheet
+// would say the same, but makes the whole style-sheet machinery at start.)
+class EighteenPixelRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), 18};
+    }
 };
 
 QPushButton *button(QWidget *parent, const char *name, QRect bounds, const QString &caption,
@@ -133,7 +145,7 @@ void TForm2::createSignInArea(QWidget *client)
     ListBox1 = place<RobotListBox>(client, "ListBox1", {10, 131, 215, 99});
     ListBox1->setFont(tahoma(11));
     ListBox1->setUniformItemSizes(true);
-    ListBox1->setStyleSheet(QStringLiteral("QListWidget::item { height: 18px; }"));
+    ListBox1->setItemDelegate(new EighteenPixelRows(ListBox1));
 
     addBotName = button(client, "addBotName", {26, 236, 75, 25}, QStringLiteral("Add"),
                         QStringLiteral("Add new QuorvelBot to the list"));

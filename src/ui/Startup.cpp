@@ -42,7 +42,11 @@ std::optional<int> TForm2::FormCreate()
         }
     });
 
-    CheckBox1->setStyleSheet(QStringLiteral("background: white"));
+    QPalette white = CheckBox1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    CheckBox1->setPalette(white);
+    CheckBox1->setBackgroundRole(QPalette::Window); // a button's own is its face colour
+    CheckBox1->setAutoFillBackground(true);
     link.linkState = LinkState();
     setWindowTitle(QStringLiteral("QuorvelBot Vindra"));
     if (!Importsettings())
