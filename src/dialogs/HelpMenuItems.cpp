@@ -29,6 +29,19 @@ void TForm2::connectHelpItems()
     connect(item(drivePopUp, QStringLiteral("About")), &QAction::triggered, this, &TForm2::About3Click);
 }
 
+TPagesDlg &TForm2::pagesDialog()
+{
+    if (!PagesDlg) {
+        PagesDlg = new TPagesDlg(link, this);
+        // its About page as the sessions so far have left it
+        if (link.linkState.inSession)
+            PagesDlg->updateAboutPage();
+        else if (aSessionHasEnded)
+            PagesDlg->clearRobotConfiguration();
+    }
+    return *PagesDlg;
+}
+
 void TForm2::helpButtonClick()
 {
     // over the button's top-left corner, measured from the window's outer edge
@@ -37,20 +50,20 @@ void TForm2::helpButtonClick()
 
 void TForm2::About1Click()
 {
-    PagesDlg->showPage(TPagesDlg::HelpPage, true);
+    pagesDialog().showPage(TPagesDlg::HelpPage, true);
 }
 
 void TForm2::About2Click()
 {
-    PagesDlg->showPage(TPagesDlg::AboutPage, false);
+    pagesDialog().showPage(TPagesDlg::AboutPage, false);
 }
 
 void TForm2::Help1Click()
 {
-    PagesDlg->showPage(TPagesDlg::HelpPage, true);
+    pagesDialog().showPage(TPagesDlg::HelpPage, true);
 }
 
 void TForm2::About3Click()
 {
-    PagesDlg->showPage(TPagesDlg::AboutPage, false);
+    pagesDialog().showPage(TPagesDlg::AboutPage, false);
 }

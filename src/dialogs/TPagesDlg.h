@@ -12,7 +12,7 @@ class RobotLink;
 // The help dialog: the operator's help text ("Using Controller"), the About
 // page with the controller's version, the support site, the update check and,
 // during a session, the robot's configuration, and the robot's accessories.
-// Made once with the window and shown again and again.
+// Made when first opened and shown again and again.
 class TPagesDlg : public QDialog {
     Q_OBJECT
 

@@ -74,6 +74,7 @@ void TForm2::sessionStarting()
 
 void TForm2::sessionEnded()
 {
+    aSessionHasEnded = true;
     disableDriveView();
     // centred as the sign-in view it now is, not as the drive view it was
     centreOnScreen();

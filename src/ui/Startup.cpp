@@ -81,7 +81,7 @@ void TForm2::LoginTimerTimer()
     // The check runs in the background, the window usable meanwhile; the DPI
     // notice waits for its box, so the boxes come one at a time.
     if (settings.checkForUpdates)
-        PagesDlg->updates.checkforUpdates(dpiNotice);
+        pagesDialog().updates.checkforUpdates(dpiNotice);
     else
         dpiNotice();
 }

@@ -45,7 +45,6 @@ TForm2::TForm2(const Platform &platform, QWidget *parent)
     createControls();
     connectComponents();
     followLink();
-    PagesDlg = new TPagesDlg(link, this);
     connectHelpItems();
     connectSettingsItems();
     connectNetworkAndPasswordItems();

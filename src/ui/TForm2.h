@@ -78,8 +78,6 @@ public:
     QTimer *LoginTimer;               // the delayed start-up step
     TJoystickDevice *JoystickDevice1 = nullptr; // the game controller, from the first drive view on
 
-    // --- dialogs ---
-    TPagesDlg *PagesDlg; // help, about and accessories
 
     // --- sign-in area ---
     Picture *Image3; // logo
@@ -180,6 +178,7 @@ public:
     void FormKeyUp();
 
     // --- dialogs, each made when it is first needed: the sign-in view uses none ---
+    TPagesDlg &pagesDialog();              // help, about and accessories: dialogs/HelpMenuItems.cpp
     TOKRightDlg1 &addRobotWizard();        // contacts/ContactsPanel.cpp
     TOKRightDlg &settingsDialog();         // settings/SettingsMenu.cpp
     TwifiDialog &networkDialog();          // dialogs/WifiAndPasswordDialogs.cpp, opened by the robot's network report
@@ -243,6 +242,8 @@ protected:
 private:
     // the dialogs, null until first needed (see their accessors); the
     // wizard ends before the link it uses
+    TPagesDlg *PagesDlg = nullptr;
+    bool aSessionHasEnded = false; // the help dialog's About page shows it when made later
     TOKRightDlg *adminSetting = nullptr;
     TwifiDialog *wifiDialog = nullptr;
     TchangePasswordForm *changePasswordForm = nullptr;

@@ -201,6 +201,37 @@ private slots:
         QVERIFY(!d.dlg.robotBody->isVisible());
     }
 
+    void openedLateItShowsTheSessionsSoFar_data()
+    {
+        QTest::addColumn<int>("sessionsEnded");
+        QTest::addColumn<bool>("inSession");
+        QTest::addColumn<int>("height");
+        QTest::newRow("never a session") << 0 << false << 297;
+        QTest::newRow("in the first session") << 0 << true << 360;
+        QTest::newRow("after a session") << 1 << false << 300;
+        QTest::newRow("in a later session") << 1 << true << 360;
+    }
+    void openedLateItShowsTheSessionsSoFar()
+    {
+        // the window makes the dialog only when it is first opened
+        QFETCH(int, sessionsEnded);
+        QFETCH(bool, inSession);
+        Home home;
+        FormFixture f;
+        f.selectRobot();
+        for (int i = 0; i < sessionsEnded; ++i) {
+            f.form->link.callAnswered();
+            f.form->link.endSession();
+        }
+        if (inSession)
+            f.form->link.callAnswered();
+        f.form->About2Click();
+        TPagesDlg &dlg = f.form->pagesDialog();
+        QTEST(dlg.height(), "height");
+        QCOMPARE(dlg.robotBody->isVisible(), inSession);
+        QCOMPARE(dlg.robotHeading->text().isEmpty(), !inSession);
+    }
+
     void accessories()
     {
         Dialog d;
@@ -288,10 +319,10 @@ private slots:
         QVERIFY(action);
         bool shownModally = false;
         int shownPage = -1;
-        QTimer::singleShot(0, f.form->PagesDlg, [&] {
-            shownModally = f.form->PagesDlg->isModal();
-            shownPage = f.form->PagesDlg->PageControl->currentIndex();
-            f.form->PagesDlg->close();
+        QTimer::singleShot(0, &f.form->pagesDialog(), [&] {
+            shownModally = f.form->pagesDialog().isModal();
+            shownPage = f.form->pagesDialog().PageControl->currentIndex();
+            f.form->pagesDialog().close();
         });
         action->trigger();
         QTRY_COMPARE(shownPage, page);
@@ -305,7 +336,7 @@ private slots:
         f.form->padDragging = true;
         f.form->link.leftWheelDemand = f.form->link.rightWheelDemand = 60;
         f.form->About3Click();
-        QVERIFY(f.form->PagesDlg->isVisible());
+        QVERIFY(f.form->pagesDialog().isVisible());
         QVERIFY(!f.form->padDragging);
         QCOMPARE(f.form->link.leftWheelDemand, 0.f);
         QCOMPARE(f.form->link.rightWheelDemand, 0.f);

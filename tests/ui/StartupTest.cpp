@@ -172,8 +172,8 @@ private slots:
         f.form->LoginTimerTimer();
         // the window is not held while the server answers
         QVERIFY(f.fake.boxes.shown.isEmpty());
-        QCOMPARE(f.form->PagesDlg->updates.isChecking(), requests > 0);
-        QTRY_VERIFY(!f.form->PagesDlg->updates.isChecking());
+        QCOMPARE(f.form->pagesDialog().updates.isChecking(), requests > 0);
+        QTRY_VERIFY(!f.form->pagesDialog().updates.isChecking());
         qunsetenv("QUORVELBOT_SERVER");
         QCOMPARE(web.requests.size(), requests);
         QCOMPARE(f.fake.boxes.shown.size(), requests);
