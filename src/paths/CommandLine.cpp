@@ -8,7 +8,11 @@
 
 std::optional<int> answerCommandLine(int argc, char *argv[])
 {
-    QCoreApplication terminal(argc, argv);
+    // Parsed without an application object, which costs every start its
+    // event loop; the help text makes one to name the program.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     QCoreApplication::setApplicationName(QStringLiteral("quorvelbot-controller"));
     QCoreApplication::setApplicationVersion(RobotLink::ControllerVersion);
     QCommandLineParser parser;
@@ -18,8 +22,9 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     // the window system's own options (-platform, -display ...) are not ours to refuse
-    parser.parse(terminal.arguments());
+    parser.parse(arguments);
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        QCoreApplication terminal(argc, argv);
         std::fputs(qPrintable(parser.helpText()), stdout);
         return 0;
     }
