@@ -116,9 +116,7 @@ bool RobotLink::closing()
         if (linkState.pathCloud()) {
             sendViaQuorvelCloud(QStringLiteral("TERMINATE"));
         } else if (linkState.pathSocket()) {
-            sendViaSocketConn(QStringLiteral("Z"));
-            if (webSocketClient)
-                webSocketClient->flush();
+            sendViaSocketConn(QStringLiteral("Z")); // the direct socket sends each command at once
         }
     } catch (...) {
     }
